@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/FillPattern.h"
+#include "document/RasterOp.h"
+
+#include <QImage>
+#include <QRect>
+
+class QPainterPath;
+class QPen;
+
+// The set of surface pixels one figure touches, each marked as outline or
+// interior. A figure is first rasterised here and then combined with the
+// surface once per marked pixel, so no pixel of one figure is combined twice
+// and a figure drawn twice with an XOR pen always restores what was under it.
+//
+// Geometry is given in pixel-index space: pixel (x, y) is the point (x, y).
+class CoverageMask
+{
+public:
+    enum Mark : uchar { None = 0, Interior = 0x80, Outline = 0xFF };
+
+    // bounds: the part of the surface the figure may touch, already clipped.
+    explicit CoverageMask(const QRect &bounds);
+
+    const QRect &bounds() const { return m_bounds; }
+    bool isEmpty() const { return m_bounds.isEmpty(); }
+
+    void fillRect(const QRect &pixels, Mark mark);
+    // A one-pixel-wide stroke of `path` (width 1, any dash pattern in `pen`).
+    void strokeThin(const QPainterPath &path, const QPen &pen, Mark mark);
+    // The pixels whose centres lie inside `path` (also used for wide strokes,
+    // after turning the stroke into its outline path).
+    void fillPath(const QPainterPath &path, Mark mark);
+    void strokeWide(const QPainterPath &path, const QPen &pen, Mark mark);
+
+    // Unmarks every pixel `other` marks (as anything).
+    void subtract(const CoverageMask &other);
+    // Marks as `mark` every pixel `other` marks (as anything).
+    void unite(const CoverageMask &other, Mark mark);
+
+    Mark at(int x, int y) const;
+    const uchar *row(int y) const { return m_bits.constScanLine(y - m_bounds.top()); }
+
+    // Combines the pen with every pixel of `target` marked `mark` that the
+    // pattern paints. target is a Format_RGB32 image containing bounds().
+    void apply(QImage &target, Mark mark, const RasterOp::PenOperation &op,
+        const FillPattern &pattern = FillPattern::solid()) const;
+
+private:
+    QRect m_bounds;
+    QImage m_bits; // Format_Alpha8, one byte a pixel, top-left at m_bounds.topLeft()
+};
