@@ -124,9 +124,10 @@ QRectF UndoHistory::redoSlotRect(int slot) const
 qint64 UndoHistory::storedBytes() const
 {
     qint64 bytes = 0;
-    for (const auto *slots : { &m_state->undo, &m_state->redo })
-        for (const Slot &slot : *slots)
-            bytes += slot.pixels.sizeInBytes();
+    for (const Slot &slot : m_state->undo)
+        bytes += slot.pixels.sizeInBytes();
+    for (const Slot &slot : m_state->redo)
+        bytes += slot.pixels.sizeInBytes();
     return bytes;
 }
 
