@@ -1,5 +1,7 @@
 #include "document/CoverageMask.h"
 
+#include "document/ThinDashes.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -32,7 +34,7 @@ QColor markColour(CoverageMask::Mark mark)
 }
 
 CoverageMask::CoverageMask(const QRect &bounds)
-    : m_bounds(bounds.normalized())
+    : m_bounds(bounds)
 {
     if (m_bounds.isEmpty()) {
         m_bounds = QRect();
@@ -44,7 +46,7 @@ CoverageMask::CoverageMask(const QRect &bounds)
 
 void CoverageMask::fillRect(const QRect &pixels, Mark mark)
 {
-    const QRect r = pixels.normalized() & m_bounds;
+    const QRect r = pixels & m_bounds;
     if (r.isEmpty())
         return;
     const int x0 = r.left() - m_bounds.left();
@@ -56,13 +58,16 @@ void CoverageMask::strokeThin(const QPainterPath &path, const QPen &pen, Mark ma
 {
     if (isEmpty())
         return;
-    QPen thin = pen;
-    thin.setColor(markColour(mark));
-    thin.setWidth(1);
+    QPen thin(markColour(mark), 1, Qt::SolidLine, Qt::SquareCap, pen.joinStyle());
+    const bool dashed = pen.style() == Qt::CustomDashLine;
+    const QList<qreal> pattern = pen.dashPattern();
+    const QPainterPath drawn = dashed
+        ? ThinDashes::cut(path, std::vector<qreal>(pattern.begin(), pattern.end()), pen.dashOffset())
+        : path;
     MaskPainter painter(&m_bits, m_bounds);
     painter.setPen(thin);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    painter.drawPath(drawn);
 }
 
 void CoverageMask::fillPath(const QPainterPath &path, Mark mark)

@@ -2,6 +2,8 @@
 
 #include <QPen>
 
+#include <vector>
+
 // How a DrawStyle and a DrawWidth become a pen for rasterising a figure.
 namespace LineStyle {
 
@@ -16,6 +18,9 @@ enum DrawStyleCode : int {
 };
 
 bool isDashed(int drawStyle);
+
+// The on and off lengths of a dashed style in pixels at width 1, starting with on.
+std::vector<qreal> dashLengths(int drawStyle);
 
 // Which corners a wide outline gets: round for strokes, square for boxes.
 enum class Joins { Round, Square };

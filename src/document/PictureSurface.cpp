@@ -29,6 +29,14 @@ QPoint toPixels(double x, double y)
     return { Twips::toPixels(x), Twips::toPixels(y) };
 }
 
+// The pixels from one corner to the other, both included, in any order.
+// (QRect::normalized() reads a reversed rectangle as exclusive of its corners.)
+QRect spanning(const QPoint &a, const QPoint &b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+        QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 }
 
 struct PictureSurface::Stroke
@@ -227,15 +235,47 @@ void PictureSurface::PSet(double x, double y, ColourValue colour)
 void PictureSurface::drawDot(const QPoint &at, ColourValue colour)
 {
     CoverageMask mask(reachOf(QRectF(at, at)));
+    markDot(mask, at);
+    drawMask(mask, colour);
+}
+
+void PictureSurface::markDot(CoverageMask &mask, const QPoint &at) const
+{
     if (m_drawWidth <= 1) {
         mask.fillRect(QRect(at, at), CoverageMask::Outline);
-    } else {
-        const qreal radius = m_drawWidth / 2.0;
-        QPainterPath disc;
-        disc.addEllipse(QPointF(at), radius, radius);
-        mask.fillPath(disc, CoverageMask::Outline);
+        return;
     }
-    drawMask(mask, colour);
+    const qreal radius = m_drawWidth / 2.0;
+    QPainterPath disc;
+    disc.addEllipse(QPointF(at), radius, radius);
+    mask.fillPath(disc, CoverageMask::Outline);
+}
+
+void PictureSurface::markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const
+{
+    const QRectF near = QRectF(pixelRect()).adjusted(-FarOutside, -FarOutside, FarOutside, FarOutside);
+    if (!near.contains(segment.p1()) || !near.contains(segment.p2())) {
+        const int margin = m_drawWidth + 16;
+        const auto clipped
+            = clipSegment(segment, QRectF(pixelRect()).adjusted(-margin, -margin, margin, margin));
+        if (!clipped)
+            return;
+        dashOffset += QLineF(segment.p1(), clipped->p1()).length();
+        segment = *clipped;
+    }
+    if (m_drawWidth > 1 && LineStyle::isDashed(m_drawStyle)) {
+        // Flat-capped dashes end at their points; reaching half a pixel past
+        // each end point covers the end pixels as a thin line does.
+        const QPointF half = (segment.p2() - segment.p1()) / segment.length() * 0.5;
+        segment = QLineF(segment.p1() - half, segment.p2() + half);
+    }
+    QPainterPath path(segment.p1());
+    path.lineTo(segment.p2());
+    const QPen pen = LineStyle::penFor(m_drawStyle, m_drawWidth, LineStyle::Joins::Round, dashOffset);
+    if (m_drawWidth <= 1)
+        mask.strokeThin(path, pen, CoverageMask::Outline);
+    else
+        mask.strokeWide(path, pen, CoverageMask::Outline);
 }
 
 std::optional<ColourValue> PictureSurface::Point(double x, double y) const
@@ -295,29 +335,10 @@ void PictureSurface::drawSegment(const QPoint &from, const QPoint &to, ColourVal
     auto mask = std::make_unique<CoverageMask>(reachOf(QRectF(from, to)));
     if (mask->isEmpty())
         return;
-    if (from == to) {
-        drawDot(from, colour);
-        return;
-    }
-    QLineF segment(from, to);
-    qreal offset = dashOffset;
-    const QRectF near = QRectF(pixelRect()).adjusted(-FarOutside, -FarOutside, FarOutside, FarOutside);
-    if (!near.contains(segment.p1()) || !near.contains(segment.p2())) {
-        const int margin = m_drawWidth + 16;
-        const auto clipped
-            = clipSegment(segment, QRectF(pixelRect()).adjusted(-margin, -margin, margin, margin));
-        if (!clipped)
-            return;
-        offset += QLineF(segment.p1(), clipped->p1()).length();
-        segment = *clipped;
-    }
-    QPainterPath path(segment.p1());
-    path.lineTo(segment.p2());
-    const QPen pen = LineStyle::penFor(m_drawStyle, m_drawWidth, LineStyle::Joins::Round, offset);
-    if (m_drawWidth <= 1)
-        mask->strokeThin(path, pen, CoverageMask::Outline);
+    if (from == to)
+        markDot(*mask, from);
     else
-        mask->strokeWide(path, pen, CoverageMask::Outline);
+        markSegment(*mask, QLineF(from, to), dashOffset);
 
     if (continuing) {
         if (!stroke.touched) {
@@ -334,7 +355,7 @@ void PictureSurface::drawSegment(const QPoint &from, const QPoint &to, ColourVal
 
 void PictureSurface::drawFilledBox(const QPoint &a, const QPoint &b, ColourValue colour)
 {
-    const QRect box = QRect(a, b).normalized();
+    const QRect box = spanning(a, b);
     CoverageMask mask(box & pixelRect());
     mask.fillRect(box, CoverageMask::Outline);
     drawMask(mask, colour);
@@ -342,7 +363,7 @@ void PictureSurface::drawFilledBox(const QPoint &a, const QPoint &b, ColourValue
 
 void PictureSurface::drawBox(const QPoint &a, const QPoint &b, ColourValue colour)
 {
-    const QRect box = QRect(a, b).normalized();
+    const QRect box = spanning(a, b);
     const int w = m_drawWidth;
     const bool invisible = m_drawStyle == LineStyle::Invisible;
     // A centred pen puts the wider half outside on even widths; the inside

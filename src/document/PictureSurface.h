@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -144,6 +145,8 @@ private:
     void drawBox(const QPoint &a, const QPoint &b, ColourValue colour);
     void drawFilledBox(const QPoint &a, const QPoint &b, ColourValue colour);
     void drawDot(const QPoint &at, ColourValue colour);
+    void markDot(CoverageMask &mask, const QPoint &at) const;
+    void markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const;
     QRect reachOf(const QRectF &figure) const;
     void endStroke();
     void restartFromPicture();
