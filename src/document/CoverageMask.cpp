@@ -88,6 +88,15 @@ void CoverageMask::strokeWide(const QPainterPath &path, const QPen &pen, Mark ma
     fillPath(outline, mark);
 }
 
+void CoverageMask::relabel(Mark from, Mark to)
+{
+    for (int y = 0; y < m_bits.height(); ++y) {
+        uchar *row = m_bits.scanLine(y);
+        for (int x = 0; x < m_bits.width(); ++x)
+            row[x] = row[x] == from ? uchar(to) : row[x];
+    }
+}
+
 void CoverageMask::subtract(const CoverageMask &other)
 {
     const QRect r = m_bounds & other.m_bounds;

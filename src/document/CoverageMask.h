@@ -34,6 +34,7 @@ public:
     void fillPath(const QPainterPath &path, Mark mark);
     void strokeWide(const QPainterPath &path, const QPen &pen, Mark mark);
 
+    void relabel(Mark from, Mark to);
     // Unmarks every pixel `other` marks (as anything).
     void subtract(const CoverageMask &other);
     // Marks as `mark` every pixel `other` marks (as anything).

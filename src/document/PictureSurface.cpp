@@ -1,6 +1,7 @@
 #include "document/PictureSurface.h"
 
 #include "document/CoverageMask.h"
+#include "document/EllipseRaster.h"
 #include "document/FillPattern.h"
 #include "document/LineStyle.h"
 #include "document/SegmentClip.h"
@@ -424,7 +425,9 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
     m_currentX = x;
     m_currentY = y;
     const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
-    const QPointF centre = toPixels(x, y);
+    // The centre stays a real point, so that an ellipse spanning two corner
+    // pixels fills exactly the box between them.
+    const QPointF centre(Twips::toPixelsReal(x), Twips::toPixelsReal(y));
     const double r = std::fabs(Twips::toPixelsReal(radius));
     aspect = std::isfinite(aspect) ? std::fabs(aspect) : 1.0;
     // The radius is the longer semi-axis.
@@ -475,7 +478,19 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
             path.closeSubpath();
     }
 
-    if (closed && m_fillStyle != FillPattern::Transparent)
+    const bool filled = closed && m_fillStyle != FillPattern::Transparent;
+    if (!angles && !LineStyle::isDashed(m_drawStyle)) {
+        const bool invisible = m_drawStyle == LineStyle::Invisible;
+        if (invisible && filled) {
+            EllipseRaster::mark(mask, centre, rx, ry, 1, true);
+            mask.relabel(CoverageMask::Outline, CoverageMask::Interior);
+        } else if (!invisible) {
+            EllipseRaster::mark(mask, centre, rx, ry, m_drawWidth, filled);
+        }
+        drawMask(mask, c);
+        return;
+    }
+    if (filled)
         mask.fillPath(path, CoverageMask::Interior);
     if (m_drawStyle != LineStyle::Invisible) {
         const QPen pen = LineStyle::penFor(m_drawStyle, m_drawWidth, LineStyle::Joins::Round);

@@ -340,3 +340,20 @@ TEST(SurfaceClipping, WildCoordinatesNeverCrash)
     empty.PaintPicture(noiseImage(4, 4, 1), 0, 0);
     EXPECT_EQ(empty.Point(0, 0), std::nullopt);
 }
+
+TEST(SurfaceEllipses, AnEllipseBetweenTwoCornersFillsTheirBox)
+{
+    for (const QRect &box : { QRect(QPoint(3, 4), QPoint(10, 9)), QRect(QPoint(3, 4), QPoint(11, 20)),
+             QRect(QPoint(0, 0), QPoint(39, 29)) }) {
+        PictureSurface s(50, 50);
+        const QPointF c = QRectF(box.topLeft(), box.bottomRight()).center();
+        const double w = box.width() - 1, h = box.height() - 1;
+        s.Circle(px(c.x()), px(c.y()), px(std::max(w, h) / 2), Black, {}, h / w);
+        QRect drawn;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 50; ++x)
+                if (isColour(s, x, y, Black))
+                    drawn |= QRect(x, y, 1, 1);
+        EXPECT_EQ(drawn, box);
+    }
+}
