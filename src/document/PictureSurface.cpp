@@ -1,10 +1,7 @@
 #include "document/PictureSurface.h"
 
-#include "document/CoverageMask.h"
-#include "document/EllipseRaster.h"
 #include "document/FillPattern.h"
-#include "document/LineStyle.h"
-#include "document/SegmentClip.h"
+#include "document/FigureRasterizer.h"
 #include "document/StretchMap.h"
 #include "document/Twips.h"
 
@@ -14,13 +11,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <numbers>
 
 namespace {
-
-// Qt rasterises only where its fixed-point arithmetic holds; a segment that
-// reaches further than this beyond the surface is cut to the surface first.
-constexpr int FarOutside = 4096;
 
 // 96 dots per inch, so that a point of Font is 4/3 of a pixel (20 twips).
 constexpr int DotsPerMeter = 3780;
@@ -30,13 +22,6 @@ QPoint toPixels(double x, double y)
     return { Twips::toPixels(x), Twips::toPixels(y) };
 }
 
-// The pixels from one corner to the other, both included, in any order.
-// (QRect::normalized() reads a reversed rectangle as exclusive of its corners.)
-QRect spanning(const QPoint &a, const QPoint &b)
-{
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-        QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-}
 
 }
 
@@ -192,32 +177,37 @@ void PictureSurface::Refresh()
     emit changed(pixelRect());
 }
 
-RasterOp::PenOperation PictureSurface::penOperation(ColourValue colour) const
+FigureRasterizer PictureSurface::rasterizer() const
 {
-    return RasterOp::PenOperation::make(m_drawMode, colour);
+    return FigureRasterizer(pixelRect(), PenStyle { m_drawWidth, m_drawStyle, m_fillStyle });
 }
 
-void PictureSurface::drawMask(const CoverageMask &mask, ColourValue outlineColour)
+void PictureSurface::drawFigure(const Figure &figure)
 {
-    if (mask.isEmpty())
+    if (figure.mask.isEmpty())
         return;
-    mask.apply(m_image, CoverageMask::Interior, penOperation(m_fillColor),
-        FillPattern::forFillStyle(m_fillStyle));
-    mask.apply(m_image, CoverageMask::Outline, penOperation(outlineColour));
-    emit changed(mask.bounds());
+    figure.mask.apply(m_image, CoverageMask::Interior,
+        RasterOp::PenOperation::make(m_drawMode, figure.fill),
+        FillPattern::forFillStyle(figure.fillStyle));
+    figure.mask.apply(m_image, CoverageMask::Outline,
+        RasterOp::PenOperation::make(m_drawMode, figure.outline));
+    emit changed(figure.mask.bounds());
 }
 
-QRect PictureSurface::reachOf(const QRectF &figure) const
+PictureSurface::Figure PictureSurface::figure(CoverageMask mask, ColourValue outline) const
 {
-    const int margin = m_drawWidth + 2;
-    const QRectF reach = figure.normalized().adjusted(-margin, -margin, margin + 1, margin + 1);
-    const QRectF surface(pixelRect());
-    return reach.intersected(surface).toAlignedRect() & pixelRect();
+    return Figure { std::move(mask), outline & 0xFFFFFF, m_fillColor, m_fillStyle };
 }
 
 void PictureSurface::endStroke()
 {
     m_stroke.reset();
+}
+
+PictureSurface::Figure PictureSurface::dotFigure(double x, double y,
+    std::optional<ColourValue> colour) const
+{
+    return figure(rasterizer().dot(toPixels(x, y)), colour.value_or(m_foreColor));
 }
 
 void PictureSurface::PSet(double x, double y)
@@ -228,55 +218,9 @@ void PictureSurface::PSet(double x, double y)
 void PictureSurface::PSet(double x, double y, ColourValue colour)
 {
     endStroke();
-    drawDot(toPixels(x, y), colour & 0xFFFFFF);
+    drawFigure(dotFigure(x, y, colour));
     m_currentX = x;
     m_currentY = y;
-}
-
-void PictureSurface::drawDot(const QPoint &at, ColourValue colour)
-{
-    CoverageMask mask(reachOf(QRectF(at, at)));
-    markDot(mask, at);
-    drawMask(mask, colour);
-}
-
-void PictureSurface::markDot(CoverageMask &mask, const QPoint &at) const
-{
-    if (m_drawWidth <= 1) {
-        mask.fillRect(QRect(at, at), CoverageMask::Outline);
-        return;
-    }
-    const qreal radius = m_drawWidth / 2.0;
-    QPainterPath disc;
-    disc.addEllipse(QPointF(at), radius, radius);
-    mask.fillPath(disc, CoverageMask::Outline);
-}
-
-void PictureSurface::markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const
-{
-    const QRectF near = QRectF(pixelRect()).adjusted(-FarOutside, -FarOutside, FarOutside, FarOutside);
-    if (!near.contains(segment.p1()) || !near.contains(segment.p2())) {
-        const int margin = m_drawWidth + 16;
-        const auto clipped
-            = clipSegment(segment, QRectF(pixelRect()).adjusted(-margin, -margin, margin, margin));
-        if (!clipped)
-            return;
-        dashOffset += QLineF(segment.p1(), clipped->p1()).length();
-        segment = *clipped;
-    }
-    if (m_drawWidth > 1 && LineStyle::isDashed(m_drawStyle)) {
-        // Flat-capped dashes end at their points; reaching half a pixel past
-        // each end point covers the end pixels as a thin line does.
-        const QPointF half = (segment.p2() - segment.p1()) / segment.length() * 0.5;
-        segment = QLineF(segment.p1() - half, segment.p2() + half);
-    }
-    QPainterPath path(segment.p1());
-    path.lineTo(segment.p2());
-    const QPen pen = LineStyle::penFor(m_drawStyle, m_drawWidth, LineStyle::Joins::Round, dashOffset);
-    if (m_drawWidth <= 1)
-        mask.strokeThin(path, pen, CoverageMask::Outline);
-    else
-        mask.strokeWide(path, pen, CoverageMask::Outline);
 }
 
 std::optional<ColourValue> PictureSurface::Point(double x, double y) const
@@ -287,24 +231,33 @@ std::optional<ColourValue> PictureSurface::Point(double x, double y) const
     return Colour::fromPixel(m_image.pixel(p));
 }
 
+PictureSurface::Figure PictureSurface::lineFigure(double x1, double y1, double x2, double y2,
+    std::optional<ColourValue> colour, LineShape shape) const
+{
+    const QPoint a = toPixels(x1, y1);
+    const QPoint b = toPixels(x2, y2);
+    const FigureRasterizer r = rasterizer();
+    const ColourValue c = colour.value_or(m_foreColor);
+    switch (shape) {
+    case LineShape::Box:
+        return figure(r.box(a, b), c);
+    case LineShape::FilledBox:
+        return figure(r.filledBox(a, b), c);
+    case LineShape::Segment:
+        break;
+    }
+    return figure(r.segment(a, b), c);
+}
+
 void PictureSurface::Line(double x1, double y1, double x2, double y2,
     std::optional<ColourValue> colour, LineShape shape)
 {
     const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
-    const QPoint a = toPixels(x1, y1);
-    const QPoint b = toPixels(x2, y2);
-    switch (shape) {
-    case LineShape::Segment:
-        drawSegment(a, b, c, false);
-        break;
-    case LineShape::Box:
+    if (shape == LineShape::Segment) {
+        drawSegment(toPixels(x1, y1), toPixels(x2, y2), c, false);
+    } else {
         endStroke();
-        drawBox(a, b, c);
-        break;
-    case LineShape::FilledBox:
-        endStroke();
-        drawFilledBox(a, b, c);
-        break;
+        drawFigure(lineFigure(x1, y1, x2, y2, c, shape));
     }
     m_currentX = x2;
     m_currentY = y2;
@@ -327,179 +280,45 @@ void PictureSurface::drawSegment(const QPoint &from, const QPoint &to, ColourVal
         m_stroke->end = from;
     }
     Stroke &stroke = *m_stroke;
-    const qreal dashOffset = stroke.length;
+    Figure segment = figure(rasterizer().segment(from, to, stroke.length), colour);
     stroke.length += QLineF(from, to).length();
     stroke.end = to;
-    if (m_drawStyle == LineStyle::Invisible)
+    if (segment.mask.isEmpty())
         return;
-
-    auto mask = std::make_unique<CoverageMask>(reachOf(QRectF(from, to)));
-    if (mask->isEmpty())
-        return;
-    if (from == to)
-        markDot(*mask, from);
-    else
-        markSegment(*mask, QLineF(from, to), dashOffset);
-
     if (continuing) {
         if (!stroke.touched) {
             stroke.touched = std::make_unique<CoverageMask>(pixelRect());
             if (stroke.lastSegment)
                 stroke.touched->unite(*stroke.lastSegment, CoverageMask::Outline);
         }
-        mask->subtract(*stroke.touched);
-        stroke.touched->unite(*mask, CoverageMask::Outline);
+        segment.mask.subtract(*stroke.touched);
+        stroke.touched->unite(segment.mask, CoverageMask::Outline);
     }
-    drawMask(*mask, colour);
-    stroke.lastSegment = std::move(mask);
+    drawFigure(segment);
+    stroke.lastSegment = std::make_unique<CoverageMask>(std::move(segment.mask));
 }
 
-void PictureSurface::drawFilledBox(const QPoint &a, const QPoint &b, ColourValue colour)
+PictureSurface::Figure PictureSurface::circleFigure(double x, double y, double radius,
+    std::optional<ColourValue> colour, std::optional<ArcAngles> angles, double aspect) const
 {
-    const QRect box = spanning(a, b);
-    CoverageMask mask(box & pixelRect());
-    mask.fillRect(box, CoverageMask::Outline);
-    drawMask(mask, colour);
-}
-
-void PictureSurface::drawBox(const QPoint &a, const QPoint &b, ColourValue colour)
-{
-    const QRect box = spanning(a, b);
-    const int w = m_drawWidth;
-    const bool invisible = m_drawStyle == LineStyle::Invisible;
-    // A centred pen puts the wider half outside on even widths; the inside
-    // style keeps the whole pen within the box.
-    const int outside = (m_drawStyle == LineStyle::InsideSolid || invisible) ? 0 : w / 2;
-    const QRect outer = outside == 0 && (m_drawStyle == LineStyle::InsideSolid || invisible)
-        ? box
-        : box.adjusted(-outside, -outside, w - 1 - outside, w - 1 - outside);
-    const QRect inner = invisible ? outer : outer.adjusted(w, w, -w, -w);
-    const bool filled = m_fillStyle != FillPattern::Transparent;
-
-    CoverageMask mask(outer & pixelRect());
-    if (mask.isEmpty())
-        return;
-    if (invisible) {
-        if (filled)
-            mask.fillRect(inner, CoverageMask::Interior);
-    } else if (LineStyle::isDashed(m_drawStyle)) {
-        if (filled && inner.isValid())
-            mask.fillRect(inner, CoverageMask::Interior);
-        QPainterPath path;
-        path.addRect(QRectF(box.topLeft(), box.bottomRight()));
-        const QPen pen = LineStyle::penFor(m_drawStyle, w, LineStyle::Joins::Square);
-        if (w <= 1)
-            mask.strokeThin(path, pen, CoverageMask::Outline);
-        else
-            mask.strokeWide(path, pen, CoverageMask::Outline);
-    } else {
-        mask.fillRect(outer, CoverageMask::Outline);
-        if (inner.isValid())
-            mask.fillRect(inner, filled ? CoverageMask::Interior : CoverageMask::None);
-    }
-    drawMask(mask, colour);
-}
-
-namespace {
-
-// Where an arc's geometric angle (the direction from the centre) meets the
-// ellipse, as the ellipse's parametric angle in degrees.
-qreal parametricDegrees(double polar, double rx, double ry)
-{
-    return qRadiansToDegrees(std::atan2(rx * std::sin(polar), ry * std::cos(polar)));
-}
-
-double normalisedAngle(double radians)
-{
-    constexpr double fullTurn = 2 * std::numbers::pi;
-    double a = std::fmod(std::fabs(radians), fullTurn);
-    return std::isfinite(a) ? a : 0.0;
-}
-
-}
-
-void PictureSurface::Circle(double x, double y, double radius, std::optional<ColourValue> colour,
-    std::optional<ArcAngles> angles, double aspect)
-{
-    endStroke();
-    m_currentX = x;
-    m_currentY = y;
-    const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
     // The centre stays a real point, so that an ellipse spanning two corner
     // pixels fills exactly the box between them.
     const QPointF centre(Twips::toPixelsReal(x), Twips::toPixelsReal(y));
     const double r = std::fabs(Twips::toPixelsReal(radius));
     aspect = std::isfinite(aspect) ? std::fabs(aspect) : 1.0;
     // The radius is the longer semi-axis.
-    double rx = aspect <= 1.0 ? r : r / aspect;
-    double ry = aspect <= 1.0 ? r * aspect : r;
-    if (m_drawStyle == LineStyle::InsideSolid) {
-        rx = std::max(0.0, rx - (m_drawWidth - 1) / 2.0);
-        ry = std::max(0.0, ry - (m_drawWidth - 1) / 2.0);
-    }
-    if (rx < 0.5 && ry < 0.5)
-        return;
-    const QRectF bounds(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
-    CoverageMask mask(reachOf(bounds));
-    if (mask.isEmpty())
-        return;
+    const double rx = aspect <= 1.0 ? r : r / aspect;
+    const double ry = aspect <= 1.0 ? r * aspect : r;
+    return figure(rasterizer().ellipse(centre, rx, ry, angles), colour.value_or(m_foreColor));
+}
 
-    QPainterPath path;
-    bool closed = true;
-    if (!angles) {
-        path.addEllipse(bounds);
-    } else {
-        const bool startRadius = angles->start < 0;
-        const bool endRadius = angles->end < 0;
-        const double start = normalisedAngle(angles->start);
-        const double end = normalisedAngle(angles->end);
-        double sweep = end - start;
-        if (sweep <= 0)
-            sweep += 2 * std::numbers::pi;
-        const qreal from = parametricDegrees(start, rx, ry);
-        qreal span = parametricDegrees(end, rx, ry) - from;
-        while (span <= 0)
-            span += 360;
-        if (sweep >= 2 * std::numbers::pi)
-            span = 360;
-        if (startRadius) {
-            path.moveTo(centre);
-            QPainterPath probe;
-            probe.arcMoveTo(bounds, from);
-            path.lineTo(probe.currentPosition());
-        } else {
-            path.arcMoveTo(bounds, from);
-        }
-        path.arcTo(bounds, from, span);
-        if (endRadius)
-            path.lineTo(centre);
-        closed = startRadius && endRadius;
-        if (closed)
-            path.closeSubpath();
-    }
-
-    const bool filled = closed && m_fillStyle != FillPattern::Transparent;
-    if (!angles && !LineStyle::isDashed(m_drawStyle)) {
-        const bool invisible = m_drawStyle == LineStyle::Invisible;
-        if (invisible && filled) {
-            EllipseRaster::mark(mask, centre, rx, ry, 1, true);
-            mask.relabel(CoverageMask::Outline, CoverageMask::Interior);
-        } else if (!invisible) {
-            EllipseRaster::mark(mask, centre, rx, ry, m_drawWidth, filled);
-        }
-        drawMask(mask, c);
-        return;
-    }
-    if (filled)
-        mask.fillPath(path, CoverageMask::Interior);
-    if (m_drawStyle != LineStyle::Invisible) {
-        const QPen pen = LineStyle::penFor(m_drawStyle, m_drawWidth, LineStyle::Joins::Round);
-        if (m_drawWidth <= 1)
-            mask.strokeThin(path, pen, CoverageMask::Outline);
-        else
-            mask.strokeWide(path, pen, CoverageMask::Outline);
-    }
-    drawMask(mask, c);
+void PictureSurface::Circle(double x, double y, double radius, std::optional<ColourValue> colour,
+    std::optional<ArcAngles> angles, double aspect)
+{
+    endStroke();
+    drawFigure(circleFigure(x, y, radius, colour, angles, aspect));
+    m_currentX = x;
+    m_currentY = y;
 }
 
 void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, quint32 op)

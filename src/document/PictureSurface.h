@@ -1,6 +1,8 @@
 #pragma once
 
 #include "colour/ColourValue.h"
+#include "document/CoverageMask.h"
+#include "document/FigureRasterizer.h"
 #include "document/RasterOp.h"
 
 #include <QFont>
@@ -13,19 +15,10 @@
 #include <memory>
 #include <optional>
 
-class CoverageMask;
-class QPainterPath;
 
 // What `Line` draws between its two corners.
 enum class LineShape { Segment, Box, FilledBox };
 
-// The start and end of an arc in radians, counter-clockwise from east. A
-// negative angle also draws that radius to the centre; both negative close a sector.
-struct ArcAngles
-{
-    double start = 0;
-    double end = 0;
-};
 
 // A persistent picture that everything in the program is drawn on: a
 // document's canvas, its floating selection, its snapshots and the sample wells.
@@ -129,6 +122,21 @@ public:
     // line break starts a new line at the left edge. Afterwards CurrentX is 0
     // and CurrentY the top of the next line.
     void Print(const QString &text);
+
+    // A figure rasterised with the current pen but not drawn, for rubber
+    // bands: its pixels, its outline colour, and the fill it would get.
+    struct Figure
+    {
+        CoverageMask mask;
+        ColourValue outline = 0;
+        ColourValue fill = 0;
+        int fillStyle = 1;
+    };
+    Figure dotFigure(double x, double y, std::optional<ColourValue> colour = {}) const;
+    Figure lineFigure(double x1, double y1, double x2, double y2,
+        std::optional<ColourValue> colour = {}, LineShape shape = LineShape::Segment) const;
+    Figure circleFigure(double x, double y, double radius, std::optional<ColourValue> colour = {},
+        std::optional<ArcAngles> angles = {}, double aspect = 1.0) const;
     void Cls();
     void Refresh();
 
@@ -139,15 +147,10 @@ signals:
     void resized();
 
 private:
-    RasterOp::PenOperation penOperation(ColourValue colour) const;
-    void drawMask(const CoverageMask &mask, ColourValue outlineColour);
+    FigureRasterizer rasterizer() const;
+    Figure figure(CoverageMask mask, ColourValue outline) const;
+    void drawFigure(const Figure &figure);
     void drawSegment(const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke);
-    void drawBox(const QPoint &a, const QPoint &b, ColourValue colour);
-    void drawFilledBox(const QPoint &a, const QPoint &b, ColourValue colour);
-    void drawDot(const QPoint &at, ColourValue colour);
-    void markDot(CoverageMask &mask, const QPoint &at) const;
-    void markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const;
-    QRect reachOf(const QRectF &figure) const;
     void endStroke();
     void restartFromPicture();
 
