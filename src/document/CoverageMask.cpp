@@ -155,9 +155,9 @@ void applyRow(quint32 *__restrict dst, const uchar *__restrict mask, int count, 
 }
 
 void CoverageMask::apply(QImage &target, Mark mark, const RasterOp::PenOperation &op,
-    const FillPattern &pattern) const
+    const FillPattern &pattern, const QPoint &targetOrigin) const
 {
-    const QRect r = m_bounds & target.rect();
+    const QRect r = m_bounds & target.rect().translated(targetOrigin);
     if (r.isEmpty() || pattern.paintsNothing())
         return;
     for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -165,8 +165,35 @@ void CoverageMask::apply(QImage &target, Mark mark, const RasterOp::PenOperation
         const quint8 bits = pattern.rowBits(y);
         for (int b = 0; b < 8; ++b)
             lanes[b] = (bits >> b) & 1;
-        auto *dst = reinterpret_cast<quint32 *>(target.scanLine(y)) + r.left();
+        auto *dst = reinterpret_cast<quint32 *>(target.scanLine(y - targetOrigin.y()))
+            + (r.left() - targetOrigin.x());
         const uchar *mask = row(y) + (r.left() - m_bounds.left());
         applyRow(dst, mask, r.width(), r.left(), mark, op, lanes);
     }
+}
+
+QRegion CoverageMask::footprint(int bandHeight) const
+{
+    QRegion region;
+    bandHeight = std::max(1, bandHeight);
+    for (int top = m_bounds.top(); top <= m_bounds.bottom(); top += bandHeight) {
+        const int bottom = std::min(m_bounds.bottom(), top + bandHeight - 1);
+        int left = m_bounds.right() + 1, right = m_bounds.left() - 1;
+        for (int y = top; y <= bottom; ++y) {
+            const uchar *bits = row(y);
+            int first = 0;
+            while (first < m_bounds.width() && bits[first] == None)
+                ++first;
+            if (first == m_bounds.width())
+                continue;
+            int last = m_bounds.width() - 1;
+            while (bits[last] == None)
+                --last;
+            left = std::min(left, m_bounds.left() + first);
+            right = std::max(right, m_bounds.left() + last);
+        }
+        if (left <= right)
+            region += QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+    return region;
 }

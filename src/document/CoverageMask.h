@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
 class QPainterPath;
 class QPen;
@@ -43,10 +44,15 @@ public:
     Mark at(int x, int y) const;
     const uchar *row(int y) const { return m_bits.constScanLine(y - m_bounds.top()); }
 
-    // Combines the pen with every pixel of `target` marked `mark` that the
-    // pattern paints. target is a Format_RGB32 image containing bounds().
+    // Combines the pen with every pixel marked `mark` that the pattern paints.
+    // target is a Format_RGB32 image of surface pixels whose top-left pixel is
+    // the surface pixel `targetOrigin`; pixels outside it are left out.
     void apply(QImage &target, Mark mark, const RasterOp::PenOperation &op,
-        const FillPattern &pattern = FillPattern::solid()) const;
+        const FillPattern &pattern = FillPattern::solid(), const QPoint &targetOrigin = {}) const;
+
+    // The marked pixels as a few rectangles: each band of `bandHeight` rows
+    // gives one rectangle from its leftmost to its rightmost marked pixel.
+    QRegion footprint(int bandHeight = 16) const;
 
 private:
     QRect m_bounds;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "colour/ColourValue.h"
+
+#include <QString>
+
+class PictureSurface;
+class RubberBand;
+struct FigureAnchors;
+
+// What the canvas tools need of the document they draw on and of the shared
+// settings: the canvas, its anchors and rubber band, the chosen tool, draw
+// mode and drawing colour, the edit history, and the two read-outs a drag
+// updates. The document and the module provide it; tests provide a fake.
+class CanvasToolHost
+{
+public:
+    virtual ~CanvasToolHost() = default;
+
+    virtual PictureSurface &canvas() = 0;
+    virtual FigureAnchors &anchors() = 0;
+    virtual RubberBand &rubberBand() = 0;
+
+    // The tool code (hTool), the user's draw mode (1..16) and the drawing
+    // colour (the drawing/fill colour well).
+    virtual int tool() const = 0;
+    virtual int userDrawMode() const = 0;
+    virtual ColourValue drawingColour() const = 0;
+
+    // Saves the rectangle (twips) about to change as an undo step; the figure
+    // bounding box starts over.
+    virtual void TakeUndoSnapshot(double x, double y, double width, double height) = 0;
+    virtual void setDataChanged() = 0;
+    // The pointer position read-out ("120  45").
+    virtual void showPointer(const QString &text) = 0;
+    // The Edit menu pops up at this canvas point (twips).
+    virtual void popUpEditMenu(double x, double y) = 0;
+};

@@ -1,0 +1,113 @@
+#include "tools/CanvasTools.h"
+
+#include "document/PictureSurface.h"
+#include "tools/CanvasToolHost.h"
+#include "tools/FigureAnchors.h"
+#include "tools/FigureTools.h"
+#include "tools/PointerTools.h"
+#include "tools/ToolCode.h"
+
+namespace {
+
+constexpr double OnePixel = 15;
+
+}
+
+CanvasTools::CanvasTools(CanvasToolHost &host)
+    : m_host(host)
+{
+    m_tools[ToolCode::Line] = std::make_unique<LineTool>();
+    m_tools[ToolCode::Ellipse] = std::make_unique<EllipseTool>();
+    m_tools[ToolCode::Rectangle] = std::make_unique<RectangleTool>();
+    m_tools[ToolCode::Polyline] = std::make_unique<PolylineTool>();
+    m_tools[ToolCode::Freehand] = std::make_unique<FreehandTool>();
+    m_tools[ToolCode::StarPoints] = std::make_unique<StarPointsTool>();
+}
+
+CanvasTools::~CanvasTools() = default;
+
+CanvasTool *CanvasTools::toolFor(int code) const
+{
+    static CanvasTool idle;
+    const auto it = m_tools.find(code);
+    return it == m_tools.end() ? &idle : it->second.get();
+}
+
+void CanvasTools::mouseDown(const PointerEvent &event)
+{
+    FigureAnchors &a = m_host.anchors();
+    if (event.button == Qt::RightButton) {
+        // The anchor is where Paste puts the clipboard; no figure starts.
+        a.hStartx = event.x;
+        a.hStarty = event.y;
+        m_host.popUpEditMenu(event.x, event.y);
+        return;
+    }
+    if (event.button != Qt::LeftButton)
+        return;
+    const int code = m_host.tool();
+    if (ToolCode::usesFigureBox(code)) {
+        a.growFigureBox(event.x, event.y);
+    } else if ((code == ToolCode::Polyline && !a.hPolylineStarted) || code == ToolCode::Freehand
+        || code == ToolCode::StarPoints) {
+        const PictureSurface &canvas = m_host.canvas();
+        m_host.TakeUndoSnapshot(0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
+    }
+    toolFor(code)->press(m_host, event.x, event.y);
+}
+
+void CanvasTools::mouseMove(const PointerEvent &event)
+{
+    // Only a drag with the left button alone draws; with both buttons held
+    // the moves are ignored until the right one is let go.
+    if (event.buttons == Qt::LeftButton) {
+        toolFor(m_host.tool())->move(m_host, event.x, event.y);
+        m_host.anchors().hLastX = event.x;
+        m_host.anchors().hLastY = event.y;
+    }
+    m_host.showPointer(pointerText(event.x, event.y));
+}
+
+void CanvasTools::mouseUp(const PointerEvent &event)
+{
+    if (event.button != Qt::LeftButton)
+        return;
+    m_host.canvas().setDrawMode(m_host.userDrawMode());
+    toolFor(m_host.tool())->release(m_host, event.x, event.y);
+}
+
+void CanvasTools::doubleClick(const PointerEvent &)
+{
+    if (m_host.tool() == ToolCode::Polyline)
+        toolFor(ToolCode::Polyline)->doubleClick(m_host);
+}
+
+QString CanvasTools::pointerText(double x, double y)
+{
+    return QString::number(x / OnePixel, 'g', 7) + QStringLiteral("  ")
+        + QString::number(y / OnePixel, 'g', 7);
+}
+
+void CanvasTools::BeginRubberBand(CanvasToolHost &host, double x, double y)
+{
+    FigureAnchors &a = host.anchors();
+    a.hStartx = a.hLastX = x;
+    a.hStarty = a.hLastY = y;
+    host.canvas().setDrawMode(RasterOp::R2_XORPEN);
+}
+
+void CanvasTools::SnapshotFigureArea(CanvasToolHost &host, double x, double y)
+{
+    if (!ToolCode::usesFigureBox(host.tool()))
+        return;
+    FigureAnchors &a = host.anchors();
+    a.growFigureBox(x, y);
+    // A pixel of margin, and as much again as a wide pen reaches past the
+    // figure's corners, so that undo takes all of the figure away.
+    const double margin = (host.canvas().DrawWidth() / 2 + 1) * OnePixel;
+    a.hMinX = std::max(0.0, a.hMinX - margin);
+    a.hMinY = std::max(0.0, a.hMinY - margin);
+    a.hMaxX = std::min(host.canvas().ScaleWidth(), a.hMaxX + margin);
+    a.hMaxY = std::min(host.canvas().ScaleHeight(), a.hMaxY + margin);
+    host.TakeUndoSnapshot(a.hMinX, a.hMinY, a.hMaxX - a.hMinX + OnePixel, a.hMaxY - a.hMinY + OnePixel);
+}

@@ -1,0 +1,99 @@
+#include "tools/PointerTools.h"
+
+#include "document/PictureSurface.h"
+#include "tools/CanvasToolHost.h"
+#include "tools/CanvasTools.h"
+#include "tools/FigureAnchors.h"
+#include "tools/RubberBand.h"
+
+namespace {
+
+void showSegmentBand(CanvasToolHost &host, double x, double y)
+{
+    const FigureAnchors &a = host.anchors();
+    host.rubberBand().show(host.canvas().lineFigure(a.hStartx, a.hStarty, x, y, host.drawingColour()));
+}
+
+}
+
+void PolylineTool::press(CanvasToolHost &host, double x, double y)
+{
+    FigureAnchors &a = host.anchors();
+    if (!a.hPolylineStarted) {
+        CanvasTools::BeginRubberBand(host, x, y);
+        a.hPolylineStarted = true;
+    } else {
+        a.hLastX = x;
+        a.hLastY = y;
+        host.canvas().setDrawMode(RasterOp::R2_XORPEN);
+    }
+    showSegmentBand(host, a.hLastX, a.hLastY);
+}
+
+void PolylineTool::move(CanvasToolHost &host, double x, double y)
+{
+    showSegmentBand(host, x, y);
+}
+
+void PolylineTool::release(CanvasToolHost &host, double x, double y)
+{
+    FigureAnchors &a = host.anchors();
+    host.rubberBand().clear();
+    // The segment continues the stroke of the previous one when it starts
+    // where that ended, so the shared corner pixel is not drawn twice.
+    PictureSurface &canvas = host.canvas();
+    canvas.setCurrentX(a.hStartx);
+    canvas.setCurrentY(a.hStarty);
+    canvas.LineTo(x, y, host.drawingColour());
+    a.hStartx = x;
+    a.hStarty = y;
+    host.setDataChanged();
+}
+
+void PolylineTool::doubleClick(CanvasToolHost &host)
+{
+    host.rubberBand().clear();
+    host.anchors().hPolylineStarted = false;
+    host.canvas().setDrawMode(host.userDrawMode());
+}
+
+void FreehandTool::press(CanvasToolHost &host, double x, double y)
+{
+    host.anchors().hLastX = x;
+    host.anchors().hLastY = y;
+    m_strokeBegun = false;
+}
+
+void FreehandTool::move(CanvasToolHost &host, double x, double y)
+{
+    PictureSurface &canvas = host.canvas();
+    const FigureAnchors &a = host.anchors();
+    canvas.setDrawMode(host.userDrawMode());
+    // One stroke from press to release: its segments join without drawing
+    // their shared pixels twice.
+    if (m_strokeBegun) {
+        canvas.setCurrentX(a.hLastX);
+        canvas.setCurrentY(a.hLastY);
+        canvas.LineTo(x, y, host.drawingColour());
+    } else {
+        canvas.Line(a.hLastX, a.hLastY, x, y, host.drawingColour());
+        m_strokeBegun = true;
+    }
+}
+
+void FreehandTool::release(CanvasToolHost &host, double, double)
+{
+    m_strokeBegun = false;
+    host.setDataChanged();
+}
+
+void StarPointsTool::move(CanvasToolHost &host, double x, double y)
+{
+    host.canvas().setDrawMode(host.userDrawMode());
+    host.canvas().PSet(x, y, host.drawingColour());
+}
+
+void StarPointsTool::release(CanvasToolHost &host, double, double)
+{
+    host.setDataChanged();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "document/PictureSurface.h"
+#include "history/UndoHistory.h"
+#include "tools/CanvasToolHost.h"
+#include "tools/CanvasTools.h"
+#include "tools/FigureAnchors.h"
+#include "tools/RubberBand.h"
+
+#include <QRectF>
+
+#include <vector>
+
+// A document and its shared settings as the canvas tools see them, with the
+// real canvas, history and rubber band, recording what the tools ask for.
+class FakeToolHost : public CanvasToolHost
+{
+public:
+    FakeToolHost(int width = 200, int height = 150)
+        : surface(width, height)
+    {
+    }
+
+    PictureSurface &canvas() override { return surface; }
+    FigureAnchors &anchors() override { return figure; }
+    RubberBand &rubberBand() override { return band; }
+    int tool() const override { return hTool; }
+    int userDrawMode() const override { return drawMode; }
+    ColourValue drawingColour() const override { return colour; }
+    void TakeUndoSnapshot(double x, double y, double w, double h) override
+    {
+        snapshots.push_back(QRectF(x, y, w, h));
+        history.takeSnapshot(surface, x, y, w, h);
+        figure.resetFigureBox();
+    }
+    void setDataChanged() override { dataChanged = true; }
+    void showPointer(const QString &text) override { pointer = text; }
+    void popUpEditMenu(double x, double y) override { menuAt.push_back(QPointF(x, y)); }
+
+    PictureSurface surface;
+    UndoHistory history;
+    FigureAnchors figure;
+    RubberBand band;
+    int hTool = 2;
+    int drawMode = 13;
+    ColourValue colour = 0x0000FF;
+    std::vector<QRectF> snapshots;
+    bool dataChanged = false;
+    QString pointer;
+    std::vector<QPointF> menuAt;
+};
+
+// Drives the handlers as the canvas window would, positions in pixels.
+class Pointer
+{
+public:
+    explicit Pointer(CanvasTools &tools)
+        : m_tools(tools)
+    {
+    }
+    void press(double x, double y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        m_held |= b;
+        m_tools.mouseDown({ x * 15, y * 15, b, m_held });
+    }
+    void move(double x, double y) { m_tools.mouseMove({ x * 15, y * 15, Qt::NoButton, m_held }); }
+    void release(double x, double y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        m_held &= ~Qt::MouseButtons(b);
+        m_tools.mouseUp({ x * 15, y * 15, b, m_held });
+    }
+    void doubleClick(double x, double y)
+    {
+        m_held |= Qt::LeftButton;
+        m_tools.doubleClick({ x * 15, y * 15, Qt::LeftButton, m_held });
+    }
+    void drag(double x0, double y0, double x1, double y1)
+    {
+        press(x0, y0);
+        move((x0 + x1) / 2, (y0 + y1) / 2);
+        move(x1, y1);
+        release(x1, y1);
+    }
+
+private:
+    CanvasTools &m_tools;
+    Qt::MouseButtons m_held;
+};

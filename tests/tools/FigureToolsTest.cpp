@@ -1,0 +1,184 @@
+// Line, rectangle and ellipse driven through the canvas handlers: what lands
+// on the canvas, in the history and in the rubber band.
+#include "support/FakeToolHost.h"
+#include "support/SurfaceTestUtil.h"
+#include "tools/ToolCode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr ColourValue White = 0xFFFFFF;
+
+// The picture after drawing `figure` directly, for comparison.
+template<typename Draw>
+QImage expected(const FakeToolHost &host, Draw draw)
+{
+    PictureSurface s(host.surface.pixelWidth(), host.surface.pixelHeight());
+    s.setImage(host.surface.Image());
+    s.setDrawMode(host.drawMode);
+    draw(s);
+    return s.Image();
+}
+
+}
+
+TEST(FigureTools, RectangleUndoRestoresTheBoxWidenedByOnePixel)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Rectangle;
+    const QImage noise = noiseImage(200, 150, 4);
+    host.surface.setImage(noise);
+    CanvasTools tools(host);
+    Pointer(tools).drag(60, 50, 20, 30);
+    ASSERT_EQ(host.snapshots.size(), 1u);
+    EXPECT_EQ(host.snapshots[0], QRectF(px(19), px(29), px(43), px(23)));
+    EXPECT_TRUE(host.dataChanged);
+    EXPECT_NE(host.surface.Image(), noise);
+    host.history.undo(host.surface);
+    EXPECT_EQ(host.surface.Image(), noise);
+    EXPECT_EQ(host.figure.hMinX, -1) << "the snapshot starts a new figure box";
+}
+
+TEST(FigureTools, WidePensAreUndoneWhole)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Rectangle;
+    host.surface.setDrawWidth(9);
+    const QImage noise = noiseImage(200, 150, 5);
+    host.surface.setImage(noise);
+    CanvasTools tools(host);
+    Pointer(tools).drag(20, 20, 90, 70);
+    host.history.undo(host.surface);
+    EXPECT_EQ(host.surface.Image(), noise);
+}
+
+TEST(FigureTools, TheReleasePointDecidesAndNoRubberBandIsLeft)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Line;
+    CanvasTools tools(host);
+    Pointer p(tools);
+    const QImage want = expected(host, [&](PictureSurface &s) { s.Line(px(10), px(10), px(150), px(20), host.colour); });
+    p.press(10, 10);
+    p.move(80, 120);
+    p.move(40, 90);
+    EXPECT_TRUE(host.band.isVisible());
+    EXPECT_EQ(countColour(host.surface.Image(), host.surface.pixelRect(), White), 200 * 150)
+        << "dragging leaves the picture alone";
+    p.release(150, 20);
+    EXPECT_FALSE(host.band.isVisible());
+    EXPECT_EQ(host.surface.Image(), want);
+}
+
+TEST(FigureTools, TheRubberBandLooksLikeTheXorFigure)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Rectangle;
+    host.surface.setFillStyle(6);
+    host.surface.setFillColor(0x00FF00);
+    host.surface.setDrawWidth(3);
+    host.surface.setImage(noiseImage(200, 150, 8));
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.press(30, 20);
+    p.move(120, 100);
+    QImage shown = host.surface.Image().copy();
+    host.band.composeOnto(shown, QPoint(0, 0));
+    const QImage xored = expected(host, [](PictureSurface &s) {
+        s.setDrawMode(RasterOp::R2_XORPEN);
+        s.setFillStyle(6);
+        s.setFillColor(0x00FF00);
+        s.setDrawWidth(3);
+        s.Line(px(30), px(20), px(120), px(100), std::nullopt, LineShape::Box);
+    });
+    EXPECT_EQ(shown, xored);
+    EXPECT_TRUE(host.band.region().boundingRect().contains(QRect(QPoint(29, 19), QPoint(121, 101))));
+}
+
+TEST(FigureTools, RightPressOnlyMovesTheAnchorAndOpensTheMenu)
+{
+    for (int code : { 1, 2, 3, 4, 5, 6, 7 }) {
+        FakeToolHost host;
+        host.hTool = code;
+        CanvasTools tools(host);
+        Pointer p(tools);
+        const QImage before = host.surface.Image().copy();
+        p.press(33, 44, Qt::RightButton);
+        p.release(33, 44, Qt::RightButton);
+        EXPECT_EQ(host.figure.hStartx, px(33)) << code;
+        EXPECT_EQ(host.figure.hStarty, px(44)) << code;
+        ASSERT_EQ(host.menuAt.size(), 1u) << code;
+        EXPECT_TRUE(host.snapshots.empty()) << code;
+        EXPECT_FALSE(host.band.isVisible()) << code;
+        EXPECT_FALSE(host.dataChanged) << code;
+        EXPECT_EQ(host.surface.Image(), before) << code;
+    }
+}
+
+TEST(FigureTools, BothButtonsHeldIgnoreTheMoves)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Line;
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.press(10, 10);
+    p.move(50, 50);
+    const QRegion band = host.band.region();
+    p.press(50, 50, Qt::RightButton);
+    p.move(90, 20);
+    EXPECT_EQ(host.figure.hLastX, px(50));
+    EXPECT_EQ(host.band.region(), band);
+    EXPECT_EQ(host.pointer, "90  20") << "the read-out follows any pointer";
+    p.release(90, 20, Qt::RightButton);
+    p.move(70, 30);
+    EXPECT_EQ(host.figure.hLastX, px(70)) << "the left button alone draws again";
+}
+
+TEST(FigureTools, ReleaseOutsideTheCanvasIsClippedAndClamped)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Line;
+    CanvasTools tools(host);
+    Pointer(tools).drag(150, 100, 250, 200);
+    ASSERT_EQ(host.snapshots.size(), 1u);
+    EXPECT_EQ(host.snapshots[0], QRectF(px(149), px(99), px(200 - 149 + 1), px(150 - 99 + 1)));
+    EXPECT_TRUE(isColour(host.surface, 199, 149, host.colour));
+}
+
+TEST(FigureTools, ADegenerateEllipseDrawsNothingButMarksTheChange)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Ellipse;
+    CanvasTools tools(host);
+    Pointer(tools).drag(40, 40, 90, 40);
+    EXPECT_TRUE(host.dataChanged);
+    EXPECT_EQ(host.snapshots.size(), 1u);
+    EXPECT_EQ(countColour(host.surface.Image(), host.surface.pixelRect(), White), 200 * 150);
+
+    Pointer(tools).drag(40, 40, 90, 70);
+    EXPECT_TRUE(isColour(host.surface, 40, 55, 0)) << "the ellipse fills the box: ForeColor outline";
+    EXPECT_TRUE(isColour(host.surface, 90, 55, 0));
+    EXPECT_TRUE(isColour(host.surface, 65, 40, 0));
+}
+
+TEST(FigureTools, TheUserDrawModeAppliesAtRelease)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Line;
+    host.drawMode = RasterOp::R2_XORPEN;
+    const QImage noise = noiseImage(200, 150, 6);
+    host.surface.setImage(noise);
+    CanvasTools tools(host);
+    Pointer(tools).drag(5, 5, 100, 100);
+    EXPECT_EQ(host.surface.DrawMode(), RasterOp::R2_XORPEN);
+    Pointer(tools).drag(5, 5, 100, 100);
+    EXPECT_EQ(host.surface.Image(), noise) << "the same line XORed twice";
+}
+
+TEST(FigureTools, PointerReadOutInPixels)
+{
+    EXPECT_EQ(CanvasTools::pointerText(1800, 675), "120  45");
+    EXPECT_EQ(CanvasTools::pointerText(-15, 0), "-1  0");
+    EXPECT_EQ(CanvasTools::pointerText(1807.5, 7.5), "120.5  0.5");
+}
