@@ -6,7 +6,9 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -40,8 +42,17 @@ CoverageMask::CoverageMask(const QRect &bounds)
         m_bounds = QRect();
         return;
     }
-    m_bits = QImage(m_bounds.size(), QImage::Format_Alpha8);
-    m_bits.fill(0);
+    // calloc hands out large blocks as fresh zero pages without writing
+    // them, so a mask the size of the canvas costs only the rows a figure
+    // touches. Rows are padded to a multiple of 8 bytes for the word scans.
+    const qsizetype stride = (qsizetype(m_bounds.width()) + 7) & ~qsizetype(7);
+    void *zeroed = std::calloc(size_t(stride) * size_t(m_bounds.height()), 1);
+    if (!zeroed) {
+        m_bounds = QRect();
+        return;
+    }
+    m_bits = QImage(static_cast<uchar *>(zeroed), m_bounds.width(), m_bounds.height(), stride,
+        QImage::Format_Alpha8, [](void *block) { std::free(block); }, zeroed);
 }
 
 void CoverageMask::fillRect(const QRect &pixels, Mark mark)
@@ -172,28 +183,58 @@ void CoverageMask::apply(QImage &target, Mark mark, const RasterOp::PenOperation
     }
 }
 
+namespace {
+
+// Marks in `columns` every column of `row` that holds a mark, skipping clear
+// words of eight bytes at a time.
+void orRow(uchar *__restrict columns, const uchar *__restrict row, int width)
+{
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        quint64 word;
+        std::memcpy(&word, row + x, sizeof word);
+        if (word == 0)
+            continue;
+        for (int i = 0; i < 8; ++i)
+            columns[x + i] |= row[x + i];
+    }
+    for (; x < width; ++x)
+        columns[x] |= row[x];
+}
+
+}
+
 QRegion CoverageMask::footprint(int bandHeight) const
 {
+    // Columns closer than this are joined into one rectangle: fewer, larger
+    // rectangles repaint faster than many slivers.
+    constexpr int joinGap = 32;
     QRegion region;
+    if (isEmpty())
+        return region;
     bandHeight = std::max(1, bandHeight);
+    const int width = m_bounds.width();
+    std::vector<uchar> columns(size_t(width) + 8);
     for (int top = m_bounds.top(); top <= m_bounds.bottom(); top += bandHeight) {
         const int bottom = std::min(m_bounds.bottom(), top + bandHeight - 1);
-        int left = m_bounds.right() + 1, right = m_bounds.left() - 1;
-        for (int y = top; y <= bottom; ++y) {
-            const uchar *bits = row(y);
-            int first = 0;
-            while (first < m_bounds.width() && bits[first] == None)
-                ++first;
-            if (first == m_bounds.width())
-                continue;
-            int last = m_bounds.width() - 1;
-            while (bits[last] == None)
-                --last;
-            left = std::min(left, m_bounds.left() + first);
-            right = std::max(right, m_bounds.left() + last);
+        std::fill(columns.begin(), columns.end(), 0);
+        for (int y = top; y <= bottom; ++y)
+            orRow(columns.data(), row(y), width);
+        int x = 0;
+        while (x < width) {
+            while (x < width && !columns[size_t(x)])
+                ++x;
+            if (x == width)
+                break;
+            const int start = x;
+            int end = x;
+            while (x < width && x - end <= joinGap) {
+                if (columns[size_t(x)])
+                    end = x;
+                ++x;
+            }
+            region += QRect(QPoint(m_bounds.left() + start, top), QPoint(m_bounds.left() + end, bottom));
         }
-        if (left <= right)
-            region += QRect(QPoint(left, top), QPoint(right, bottom));
     }
     return region;
 }

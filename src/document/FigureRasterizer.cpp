@@ -160,10 +160,16 @@ CoverageMask FigureRasterizer::box(const QPoint &a, const QPoint &b) const
             mask.strokeThin(path, pen, CoverageMask::Outline);
         else
             mask.strokeWide(path, pen, CoverageMask::Outline);
-    } else {
+    } else if (!within.isValid()) {
         mask.fillRect(outer, CoverageMask::Outline);
-        if (within.isValid())
-            mask.fillRect(within, filled ? CoverageMask::Interior : CoverageMask::None);
+    } else {
+        // The four sides, then the inside: every pixel written once.
+        mask.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), CoverageMask::Outline);
+        mask.fillRect(QRect(outer.left(), within.bottom() + 1, outer.width(), w), CoverageMask::Outline);
+        mask.fillRect(QRect(outer.left(), within.top(), w, within.height()), CoverageMask::Outline);
+        mask.fillRect(QRect(within.right() + 1, within.top(), w, within.height()), CoverageMask::Outline);
+        if (filled)
+            mask.fillRect(within, CoverageMask::Interior);
     }
     return mask;
 }
