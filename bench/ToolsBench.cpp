@@ -13,15 +13,16 @@ namespace {
 constexpr int W = 2402;
 constexpr int H = 2002;
 
-class Repainter
-{
+class Repainter {
 public:
     explicit Repainter(FakeToolHost &host)
         : m_host(host)
         , m_window(W, H, QImage::Format_RGB32)
     {
-        QObject::connect(&host.band, &RubberBand::changed, [this](const QRegion &r) { m_dirty += r; });
-        QObject::connect(&host.surface, &PictureSurface::changed, [this](const QRect &r) { m_dirty += r; });
+        QObject::connect(
+            &host.band, &RubberBand::changed, [this](const QRegion &r) { m_dirty += r; });
+        QObject::connect(
+            &host.surface, &PictureSurface::changed, [this](const QRect &r) { m_dirty += r; });
     }
 
     void repaint()
@@ -54,7 +55,8 @@ void dragMoves(benchmark::State &state, int tool)
     for (auto _ : state) {
         // Back and forth across the canvas, as a user sweeping the pointer.
         const int step = i++ % 200;
-        const double x = tool == ToolCode::Freehand ? 100 + (step % 2) * 8 + (i % 2000) : 2300 - step * 3;
+        const double x
+            = tool == ToolCode::Freehand ? 100 + (step % 2) * 8 + (i % 2000) : 2300 - step * 3;
         const double y = tool == ToolCode::Freehand ? 100 + (i % 1800) : 1900 - step * 2;
         pointer.move(x, y);
         view.repaint();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
 #include <QRgb>
+#include <QtGlobal>
 
 // A colour as the program stores it: red + 256 * green + 65536 * blue.
 using ColourValue = quint32;
@@ -10,7 +10,8 @@ namespace Colour {
 
 inline constexpr ColourValue fromRgb(int red, int green, int blue)
 {
-    return ColourValue(red & 0xFF) | ColourValue(green & 0xFF) << 8 | ColourValue(blue & 0xFF) << 16;
+    return ColourValue(red & 0xFF) | ColourValue(green & 0xFF) << 8
+        | ColourValue(blue & 0xFF) << 16;
 }
 
 inline constexpr int red(ColourValue c) { return int(c % 256); }

@@ -16,8 +16,7 @@ namespace {
 // whose centres lie inside a shape; centres are half a pixel off the index.
 constexpr qreal CentreOffset = 0.5;
 
-class MaskPainter : public QPainter
-{
+class MaskPainter : public QPainter {
 public:
     MaskPainter(QImage *bits, const QRect &bounds)
         : QPainter(bits)
@@ -28,10 +27,7 @@ public:
     }
 };
 
-QColor markColour(CoverageMask::Mark mark)
-{
-    return QColor(0, 0, 0, mark);
-}
+QColor markColour(CoverageMask::Mark mark) { return QColor(0, 0, 0, mark); }
 
 }
 
@@ -51,7 +47,8 @@ CoverageMask::CoverageMask(const QRect &bounds)
         m_bounds = QRect();
         return;
     }
-    m_bits = QImage(static_cast<uchar *>(zeroed), m_bounds.width(), m_bounds.height(), stride,
+    m_bits = QImage(
+        static_cast<uchar *>(zeroed), m_bounds.width(), m_bounds.height(), stride,
         QImage::Format_Alpha8, [](void *block) { std::free(block); }, zeroed);
 }
 
@@ -73,7 +70,8 @@ void CoverageMask::strokeThin(const QPainterPath &path, const QPen &pen, Mark ma
     const bool dashed = pen.style() == Qt::CustomDashLine;
     const QList<qreal> pattern = pen.dashPattern();
     const QPainterPath drawn = dashed
-        ? ThinDashes::cut(path, std::vector<qreal>(pattern.begin(), pattern.end()), pen.dashOffset())
+        ? ThinDashes::cut(
+            path, std::vector<qreal>(pattern.begin(), pattern.end()), pen.dashOffset())
         : path;
     MaskPainter painter(&m_bits, m_bounds);
     painter.setPen(thin);
@@ -233,7 +231,8 @@ QRegion CoverageMask::footprint(int bandHeight) const
                     end = x;
                 ++x;
             }
-            region += QRect(QPoint(m_bounds.left() + start, top), QPoint(m_bounds.left() + end, bottom));
+            region += QRect(
+                QPoint(m_bounds.left() + start, top), QPoint(m_bounds.left() + end, bottom));
         }
     }
     return region;

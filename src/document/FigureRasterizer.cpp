@@ -96,7 +96,8 @@ CoverageMask FigureRasterizer::segment(const QPoint &from, const QPoint &to, qre
 void FigureRasterizer::markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const
 {
     const int w = m_pen.drawWidth;
-    const QRectF near = QRectF(m_surface).adjusted(-FarOutside, -FarOutside, FarOutside, FarOutside);
+    const QRectF near
+        = QRectF(m_surface).adjusted(-FarOutside, -FarOutside, FarOutside, FarOutside);
     if (!near.contains(segment.p1()) || !near.contains(segment.p2())) {
         const int margin = w + 16;
         const auto clipped
@@ -165,17 +166,19 @@ CoverageMask FigureRasterizer::box(const QPoint &a, const QPoint &b) const
     } else {
         // The four sides, then the inside: every pixel written once.
         mask.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), CoverageMask::Outline);
-        mask.fillRect(QRect(outer.left(), within.bottom() + 1, outer.width(), w), CoverageMask::Outline);
+        mask.fillRect(
+            QRect(outer.left(), within.bottom() + 1, outer.width(), w), CoverageMask::Outline);
         mask.fillRect(QRect(outer.left(), within.top(), w, within.height()), CoverageMask::Outline);
-        mask.fillRect(QRect(within.right() + 1, within.top(), w, within.height()), CoverageMask::Outline);
+        mask.fillRect(
+            QRect(within.right() + 1, within.top(), w, within.height()), CoverageMask::Outline);
         if (filled)
             mask.fillRect(within, CoverageMask::Interior);
     }
     return mask;
 }
 
-CoverageMask FigureRasterizer::ellipse(const QPointF &centre, double rx, double ry,
-    const std::optional<ArcAngles> &angles) const
+CoverageMask FigureRasterizer::ellipse(
+    const QPointF &centre, double rx, double ry, const std::optional<ArcAngles> &angles) const
 {
     if (m_pen.drawStyle == LineStyle::InsideSolid) {
         rx = std::max(0.0, rx - (m_pen.drawWidth - 1) / 2.0);
@@ -194,8 +197,8 @@ CoverageMask FigureRasterizer::ellipse(const QPointF &centre, double rx, double 
     const bool dashed = LineStyle::isDashed(m_pen.drawStyle);
     const bool invisible = m_pen.drawStyle == LineStyle::Invisible;
     if (!dashed && !invisible) {
-        EllipseRaster::mark(mask, centre, rx, ry, m_pen.drawWidth,
-            m_pen.fillStyle != FillPattern::Transparent);
+        EllipseRaster::mark(
+            mask, centre, rx, ry, m_pen.drawWidth, m_pen.fillStyle != FillPattern::Transparent);
         return mask;
     }
     if (m_pen.fillStyle != FillPattern::Transparent) {
@@ -210,7 +213,8 @@ CoverageMask FigureRasterizer::ellipse(const QPointF &centre, double rx, double 
     return mask;
 }
 
-void FigureRasterizer::markArc(CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const
+void FigureRasterizer::markArc(
+    CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const
 {
     const QPointF centre = bounds.center();
     const double rx = bounds.width() / 2, ry = bounds.height() / 2;

@@ -10,15 +10,13 @@
 
 // The start and end of an arc in radians, counter-clockwise from east. A
 // negative angle also draws that radius to the centre; both negative close a sector.
-struct ArcAngles
-{
+struct ArcAngles {
     double start = 0;
     double end = 0;
 };
 
 // The pen a figure is rasterised with.
-struct PenStyle
-{
+struct PenStyle {
     int drawWidth = 1;
     int drawStyle = 0;
     int fillStyle = 1;
@@ -28,8 +26,7 @@ struct PenStyle
 // touch on a surface: outline and, for closed figures, interior. Nothing is
 // drawn here; the surface combines a mask with its pixels, a rubber band
 // shows one over them.
-class FigureRasterizer
-{
+class FigureRasterizer {
 public:
     FigureRasterizer(const QRect &surface, const PenStyle &pen);
 
@@ -39,8 +36,8 @@ public:
     CoverageMask box(const QPoint &a, const QPoint &b) const;
     CoverageMask filledBox(const QPoint &a, const QPoint &b) const;
     // rx, ry: the semi-axes in pixels; an ellipse, or an arc or sector of one.
-    CoverageMask ellipse(const QPointF &centre, double rx, double ry,
-        const std::optional<ArcAngles> &angles) const;
+    CoverageMask ellipse(
+        const QPointF &centre, double rx, double ry, const std::optional<ArcAngles> &angles) const;
 
 private:
     QRect reachOf(const QRectF &figure) const;

@@ -2,10 +2,7 @@
 
 namespace LineStyle {
 
-bool isDashed(int drawStyle)
-{
-    return drawStyle >= Dash && drawStyle <= DashDotDot;
-}
+bool isDashed(int drawStyle) { return drawStyle >= Dash && drawStyle <= DashDotDot; }
 
 std::vector<qreal> dashLengths(int drawStyle)
 {

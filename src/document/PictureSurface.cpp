@@ -1,7 +1,7 @@
 #include "document/PictureSurface.h"
 
-#include "document/FillPattern.h"
 #include "document/FigureRasterizer.h"
+#include "document/FillPattern.h"
 #include "document/StretchMap.h"
 #include "document/Twips.h"
 
@@ -17,16 +17,11 @@ namespace {
 // 96 dots per inch, so that a point of Font is 4/3 of a pixel (20 twips).
 constexpr int DotsPerMeter = 3780;
 
-QPoint toPixels(double x, double y)
-{
-    return { Twips::toPixels(x), Twips::toPixels(y) };
-}
-
+QPoint toPixels(double x, double y) { return { Twips::toPixels(x), Twips::toPixels(y) }; }
 
 }
 
-struct PictureSurface::Stroke
-{
+struct PictureSurface::Stroke {
     QPoint end;
     qreal length = 0;
     std::unique_ptr<CoverageMask> lastSegment;
@@ -59,15 +54,9 @@ PictureSurface::PictureSurface(int widthPixels, int heightPixels, QObject *paren
 
 PictureSurface::~PictureSurface() = default;
 
-double PictureSurface::Width() const
-{
-    return Twips::fromPixels(pixelWidth());
-}
+double PictureSurface::Width() const { return Twips::fromPixels(pixelWidth()); }
 
-double PictureSurface::Height() const
-{
-    return Twips::fromPixels(pixelHeight());
-}
+double PictureSurface::Height() const { return Twips::fromPixels(pixelHeight()); }
 
 void PictureSurface::Move(double left, double top)
 {
@@ -108,25 +97,17 @@ void PictureSurface::setBackColor(ColourValue c)
     Cls();
 }
 
-void PictureSurface::setFillStyle(int style)
-{
-    m_fillStyle = std::clamp(style, 0, 7);
-}
+void PictureSurface::setFillStyle(int style) { m_fillStyle = std::clamp(style, 0, 7); }
 
-void PictureSurface::setDrawStyle(int style)
-{
-    m_drawStyle = std::clamp(style, 0, 6);
-}
+void PictureSurface::setDrawStyle(int style) { m_drawStyle = std::clamp(style, 0, 6); }
 
-void PictureSurface::setDrawWidth(int width)
-{
-    m_drawWidth = std::clamp(width, 1, 32767);
-}
+void PictureSurface::setDrawWidth(int width) { m_drawWidth = std::clamp(width, 1, 32767); }
 
 void PictureSurface::setDrawMode(int mode)
 {
-    m_drawMode = (mode >= RasterOp::R2_BLACK && mode <= RasterOp::R2_WHITE) ? mode
-                                                                              : int(RasterOp::R2_COPYPEN);
+    m_drawMode = (mode >= RasterOp::R2_BLACK && mode <= RasterOp::R2_WHITE)
+        ? mode
+        : int(RasterOp::R2_COPYPEN);
 }
 
 void PictureSurface::setPicture(const QImage &picture)
@@ -172,10 +153,7 @@ void PictureSurface::Cls()
     emit changed(pixelRect());
 }
 
-void PictureSurface::Refresh()
-{
-    emit changed(pixelRect());
-}
+void PictureSurface::Refresh() { emit changed(pixelRect()); }
 
 FigureRasterizer PictureSurface::rasterizer() const
 {
@@ -189,8 +167,8 @@ void PictureSurface::drawFigure(const Figure &figure)
     figure.mask.apply(m_image, CoverageMask::Interior,
         RasterOp::PenOperation::make(m_drawMode, figure.fill),
         FillPattern::forFillStyle(figure.fillStyle));
-    figure.mask.apply(m_image, CoverageMask::Outline,
-        RasterOp::PenOperation::make(m_drawMode, figure.outline));
+    figure.mask.apply(
+        m_image, CoverageMask::Outline, RasterOp::PenOperation::make(m_drawMode, figure.outline));
     emit changed(figure.mask.bounds());
 }
 
@@ -199,21 +177,15 @@ PictureSurface::Figure PictureSurface::figure(CoverageMask mask, ColourValue out
     return Figure { std::move(mask), outline & 0xFFFFFF, m_fillColor, m_fillStyle };
 }
 
-void PictureSurface::endStroke()
-{
-    m_stroke.reset();
-}
+void PictureSurface::endStroke() { m_stroke.reset(); }
 
-PictureSurface::Figure PictureSurface::dotFigure(double x, double y,
-    std::optional<ColourValue> colour) const
+PictureSurface::Figure PictureSurface::dotFigure(
+    double x, double y, std::optional<ColourValue> colour) const
 {
     return figure(rasterizer().dot(toPixels(x, y)), colour.value_or(m_foreColor));
 }
 
-void PictureSurface::PSet(double x, double y)
-{
-    PSet(x, y, m_foreColor);
-}
+void PictureSurface::PSet(double x, double y) { PSet(x, y, m_foreColor); }
 
 void PictureSurface::PSet(double x, double y, ColourValue colour)
 {
@@ -249,8 +221,8 @@ PictureSurface::Figure PictureSurface::lineFigure(double x1, double y1, double x
     return figure(r.segment(a, b), c);
 }
 
-void PictureSurface::Line(double x1, double y1, double x2, double y2,
-    std::optional<ColourValue> colour, LineShape shape)
+void PictureSurface::Line(
+    double x1, double y1, double x2, double y2, std::optional<ColourValue> colour, LineShape shape)
 {
     const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
     if (shape == LineShape::Segment) {
@@ -271,8 +243,8 @@ void PictureSurface::LineTo(double x2, double y2, std::optional<ColourValue> col
     m_currentY = y2;
 }
 
-void PictureSurface::drawSegment(const QPoint &from, const QPoint &to, ColourValue colour,
-    bool continuesStroke)
+void PictureSurface::drawSegment(
+    const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke)
 {
     const bool continuing = continuesStroke && m_stroke && m_stroke->end == from;
     if (!continuing) {
@@ -328,8 +300,8 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, qu
     PaintPicture(source, dx, dy, w, h, 0, 0, w, h, op);
 }
 
-void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, double dw,
-    double dh, double sx, double sy, double sw, double sh, quint32 op)
+void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, double dw, double dh,
+    double sx, double sy, double sw, double sh, quint32 op)
 {
     endStroke();
     if (source.isNull() || m_image.isNull())
@@ -350,8 +322,8 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
     const int count = columns.count();
     for (int j = 0; j < rows.count(); ++j) {
         const auto *srcRow = reinterpret_cast<const quint32 *>(src.constScanLine(rows.source(j)));
-        auto *dstRow = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j))
-            + columns.first();
+        auto *dstRow
+            = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j)) + columns.first();
         if (columns.isIdentity())
             RasterOp::blitRow(dstRow, srcRow + columns.source(0), count, blit);
         else

@@ -15,10 +15,8 @@
 #include <memory>
 #include <optional>
 
-
 // What `Line` draws between its two corners.
 enum class LineShape { Segment, Box, FilledBox };
-
 
 // A persistent picture that everything in the program is drawn on: a
 // document's canvas, its floating selection, its snapshots and the sample wells.
@@ -28,8 +26,7 @@ enum class LineShape { Segment, Box, FilledBox };
 // mask and then combined with the pixels by DrawMode, so no figure touches a
 // pixel twice and any figure drawn twice with R2_XORPEN leaves the picture as
 // it was. Drawing outside the surface is clipped silently.
-class PictureSurface : public QObject
-{
+class PictureSurface : public QObject {
     Q_OBJECT
 public:
     // The largest surface the program makes: 32767 pixels a side and 2^28
@@ -125,8 +122,7 @@ public:
 
     // A figure rasterised with the current pen but not drawn, for rubber
     // bands: its pixels, its outline colour, and the fill it would get.
-    struct Figure
-    {
+    struct Figure {
         CoverageMask mask;
         ColourValue outline = 0;
         ColourValue fill = 0;
@@ -150,7 +146,8 @@ private:
     FigureRasterizer rasterizer() const;
     Figure figure(CoverageMask mask, ColourValue outline) const;
     void drawFigure(const Figure &figure);
-    void drawSegment(const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke);
+    void drawSegment(
+        const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke);
     void endStroke();
     void restartFromPicture();
 

@@ -54,8 +54,7 @@ inline constexpr quint32 OpaqueAlpha = 0xFF000000;
 
 // A pen mode with its pen colour: bit by bit, the result is whereClear where
 // the destination bit is 0 and whereSet where it is 1.
-struct PenOperation
-{
+struct PenOperation {
     quint32 whereClear = 0;
     quint32 whereSet = 0;
 
@@ -71,19 +70,19 @@ struct PenOperation
 
 // A ternary operation with its pattern colour fixed: the result bit for each
 // (source, destination) pair of bits is one of four constant words.
-struct BlitOperation
-{
-    quint32 neither = 0;         // source 0, destination 0
+struct BlitOperation {
+    quint32 neither = 0; // source 0, destination 0
     quint32 destinationOnly = 0; // source 0, destination 1
-    quint32 sourceOnly = 0;      // source 1, destination 0
-    quint32 both = 0;            // source 1, destination 1
+    quint32 sourceOnly = 0; // source 1, destination 0
+    quint32 both = 0; // source 1, destination 1
 
     static BlitOperation make(quint32 code, ColourValue pattern);
 
     quint32 apply(quint32 source, quint32 destination) const
     {
-        const quint32 r = (~source & ~destination & neither) | (~source & destination & destinationOnly)
-            | (source & ~destination & sourceOnly) | (source & destination & both);
+        const quint32 r = (~source & ~destination & neither)
+            | (~source & destination & destinationOnly) | (source & ~destination & sourceOnly)
+            | (source & destination & both);
         return (r & ColourBits) | OpaqueAlpha;
     }
 };
@@ -92,7 +91,7 @@ struct BlitOperation
 void blitRow(quint32 *dst, const quint32 *src, int count, const BlitOperation &op);
 
 // dst[i] = op(src[columns[i]], dst[i]) over one row, for stretched and mirrored copies.
-void blitRowGathered(quint32 *dst, const quint32 *src, const int *columns, int count,
-    const BlitOperation &op);
+void blitRowGathered(
+    quint32 *dst, const quint32 *src, const int *columns, int count, const BlitOperation &op);
 
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 // Converting a computed real to an integer rounds to the nearest integer with

@@ -109,5 +109,6 @@ void CanvasTools::SnapshotFigureArea(CanvasToolHost &host, double x, double y)
     a.hMinY = std::max(0.0, a.hMinY - margin);
     a.hMaxX = std::min(host.canvas().ScaleWidth(), a.hMaxX + margin);
     a.hMaxY = std::min(host.canvas().ScaleHeight(), a.hMaxY + margin);
-    host.TakeUndoSnapshot(a.hMinX, a.hMinY, a.hMaxX - a.hMinX + OnePixel, a.hMaxY - a.hMinY + OnePixel);
+    host.TakeUndoSnapshot(
+        a.hMinX, a.hMinY, a.hMaxX - a.hMinX + OnePixel, a.hMaxY - a.hMinY + OnePixel);
 }

@@ -21,10 +21,7 @@ void DraggedFigureTool::press(CanvasToolHost &host, double x, double y)
     showBand(host, x, y);
 }
 
-void DraggedFigureTool::move(CanvasToolHost &host, double x, double y)
-{
-    showBand(host, x, y);
-}
+void DraggedFigureTool::move(CanvasToolHost &host, double x, double y) { showBand(host, x, y); }
 
 void DraggedFigureTool::release(CanvasToolHost &host, double x, double y)
 {
@@ -34,7 +31,8 @@ void DraggedFigureTool::release(CanvasToolHost &host, double x, double y)
     host.setDataChanged();
 }
 
-std::optional<PictureSurface::Figure> LineTool::figureTo(CanvasToolHost &host, double x, double y) const
+std::optional<PictureSurface::Figure> LineTool::figureTo(
+    CanvasToolHost &host, double x, double y) const
 {
     const FigureAnchors &a = host.anchors();
     return host.canvas().lineFigure(a.hStartx, a.hStarty, x, y, host.drawingColour());
@@ -46,8 +44,8 @@ void LineTool::drawTo(CanvasToolHost &host, double x, double y) const
     host.canvas().Line(a.hStartx, a.hStarty, x, y, host.drawingColour());
 }
 
-std::optional<PictureSurface::Figure> RectangleTool::figureTo(CanvasToolHost &host, double x,
-    double y) const
+std::optional<PictureSurface::Figure> RectangleTool::figureTo(
+    CanvasToolHost &host, double x, double y) const
 {
     const FigureAnchors &a = host.anchors();
     return host.canvas().lineFigure(a.hStartx, a.hStarty, x, y, std::nullopt, LineShape::Box);
@@ -63,8 +61,7 @@ namespace {
 
 // The ellipse filling the box of two corners: centre, longer semi-axis as the
 // radius, and the aspect height / width.
-struct EllipseInBox
-{
+struct EllipseInBox {
     double cx, cy, radius, aspect;
 };
 
@@ -79,14 +76,15 @@ std::optional<EllipseInBox> ellipseInBox(double x0, double y0, double x1, double
 
 }
 
-std::optional<PictureSurface::Figure> EllipseTool::figureTo(CanvasToolHost &host, double x,
-    double y) const
+std::optional<PictureSurface::Figure> EllipseTool::figureTo(
+    CanvasToolHost &host, double x, double y) const
 {
     const FigureAnchors &a = host.anchors();
     const auto e = ellipseInBox(a.hStartx, a.hStarty, x, y);
     if (!e)
         return std::nullopt;
-    return host.canvas().circleFigure(e->cx, e->cy, e->radius, std::nullopt, std::nullopt, e->aspect);
+    return host.canvas().circleFigure(
+        e->cx, e->cy, e->radius, std::nullopt, std::nullopt, e->aspect);
 }
 
 void EllipseTool::drawTo(CanvasToolHost &host, double x, double y) const

@@ -11,7 +11,8 @@ namespace {
 void showSegmentBand(CanvasToolHost &host, double x, double y)
 {
     const FigureAnchors &a = host.anchors();
-    host.rubberBand().show(host.canvas().lineFigure(a.hStartx, a.hStarty, x, y, host.drawingColour()));
+    host.rubberBand().show(
+        host.canvas().lineFigure(a.hStartx, a.hStarty, x, y, host.drawingColour()));
 }
 
 }
@@ -30,10 +31,7 @@ void PolylineTool::press(CanvasToolHost &host, double x, double y)
     showSegmentBand(host, a.hLastX, a.hLastY);
 }
 
-void PolylineTool::move(CanvasToolHost &host, double x, double y)
-{
-    showSegmentBand(host, x, y);
-}
+void PolylineTool::move(CanvasToolHost &host, double x, double y) { showSegmentBand(host, x, y); }
 
 void PolylineTool::release(CanvasToolHost &host, double x, double y)
 {
@@ -93,7 +91,4 @@ void StarPointsTool::move(CanvasToolHost &host, double x, double y)
     host.canvas().PSet(x, y, host.drawingColour());
 }
 
-void StarPointsTool::release(CanvasToolHost &host, double, double)
-{
-    host.setDataChanged();
-}
+void StarPointsTool::release(CanvasToolHost &host, double, double) { host.setDataChanged(); }

@@ -18,10 +18,7 @@ quint32 byTable(int table, quint32 p, quint32 s, quint32 d, bool ternary)
     return result | 0xFF000000u;
 }
 
-quint32 randomPixel(QRandomGenerator &rng)
-{
-    return 0xFF000000u | (rng.generate() & 0xFFFFFF);
-}
+quint32 randomPixel(QRandomGenerator &rng) { return 0xFF000000u | (rng.generate() & 0xFFFFFF); }
 
 }
 
@@ -64,7 +61,8 @@ TEST(RasterOp, EveryTernaryCodeFollowsItsTable)
             const ColourValue pattern = rng.generate() & 0xFFFFFF;
             const quint32 s = randomPixel(rng), d = randomPixel(rng);
             const auto op = RasterOp::BlitOperation::make(code, pattern);
-            ASSERT_EQ(op.apply(s, d), byTable(table, Colour::toPixel(pattern) & 0xFFFFFF, s, d, true))
+            ASSERT_EQ(
+                op.apply(s, d), byTable(table, Colour::toPixel(pattern) & 0xFFFFFF, s, d, true))
                 << "table " << table;
         }
     }
@@ -74,7 +72,8 @@ TEST(RasterOp, PasteModesGiveTheTextbookResults)
 {
     const quint32 s = 0xFF0F0F33, d = 0xFF00FF55;
     const ColourValue pattern = 0; // the paste modes do not use the pattern
-    auto apply = [&](quint32 code) { return RasterOp::BlitOperation::make(code, pattern).apply(s, d); };
+    auto apply
+        = [&](quint32 code) { return RasterOp::BlitOperation::make(code, pattern).apply(s, d); };
     const quint32 rgb = 0xFF000000u;
     EXPECT_EQ(apply(RasterOp::SRCCOPY), s);
     EXPECT_EQ(apply(RasterOp::SRCPAINT), rgb | ((s | d) & 0xFFFFFF));

@@ -14,10 +14,7 @@ QImage numbered(int w, int h)
     return image;
 }
 
-quint32 at(const PictureSurface &s, int x, int y)
-{
-    return s.Image().pixel(x, y);
-}
+quint32 at(const PictureSurface &s, int x, int y) { return s.Image().pixel(x, y); }
 
 }
 
@@ -98,7 +95,8 @@ TEST(PaintPicture, OperationsCombineWithTheDestination)
     EXPECT_EQ(s.Image(), dst) << "SRCINVERT twice restores";
 
     s.PaintPicture(s.Image(), 0, 0, RasterOp::SRCINVERT);
-    EXPECT_EQ(countColour(s.Image(), s.pixelRect(), 0), 256) << "equal source and destination give black";
+    EXPECT_EQ(countColour(s.Image(), s.pixelRect(), 0), 256)
+        << "equal source and destination give black";
 
     s.setFillColor(0x00FF00);
     s.PaintPicture(src, 0, 0, RasterOp::PATCOPY);

@@ -35,15 +35,12 @@ std::vector<int> runsAlongRow(const PictureSurface &s, int y, int from, int to)
 
 }
 
-struct DashCase
-{
+struct DashCase {
     int drawStyle;
     std::vector<int> period;
 };
 
-class LineStyles : public ::testing::TestWithParam<DashCase>
-{
-};
+class LineStyles : public ::testing::TestWithParam<DashCase> { };
 
 TEST_P(LineStyles, DashesHaveTheClassicLengthsAtWidthOne)
 {
@@ -153,18 +150,16 @@ TEST(SurfaceBoxes, FilledBoxUsesTheLineColourAndFillUsesFillColor)
     s.Cls();
     s.setDrawStyle(5);
     s.Line(px(10), px(10), px(20), px(20), Black, LineShape::Box);
-    EXPECT_EQ(countColour(s.Image(), s.pixelRect(), Red), 121) << "no frame: the fill covers the box";
+    EXPECT_EQ(countColour(s.Image(), s.pixelRect(), Red), 121)
+        << "no frame: the fill covers the box";
 }
 
-struct HatchCase
-{
+struct HatchCase {
     int fillStyle;
     bool (*paints)(int x, int y);
 };
 
-class Hatches : public ::testing::TestWithParam<HatchCase>
-{
-};
+class Hatches : public ::testing::TestWithParam<HatchCase> { };
 
 TEST_P(Hatches, PaintOnlyTheirLinesAndLeaveTheRestUntouched)
 {
@@ -178,8 +173,8 @@ TEST_P(Hatches, PaintOnlyTheirLinesAndLeaveTheRestUntouched)
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const bool inside = x >= 8 && x <= 47 && y >= 8 && y <= 47;
-            const quint32 want = inside && GetParam().paints(x, y) ? Colour::toPixel(Red)
-                                                                    : before.pixel(x, y);
+            const quint32 want
+                = inside && GetParam().paints(x, y) ? Colour::toPixel(Red) : before.pixel(x, y);
             ASSERT_EQ(s.Image().pixel(x, y), want) << x << "," << y;
         }
 }
@@ -195,8 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Surface, Hatches,
 
 TEST(SurfaceEllipses, AspectSetsTheShorterAxis)
 {
-    struct Case
-    {
+    struct Case {
         double aspect;
         int rx, ry;
     };
@@ -246,7 +240,8 @@ TEST(SurfaceEllipses, NegativeAnglesDrawRadiiAndCloseASector)
     open.Circle(px(50), px(50), px(20), Black, ArcAngles { -pi / 2, pi });
     EXPECT_TRUE(isColour(open, 50, 40, Black));
     EXPECT_TRUE(isColour(open, 40, 50, White)) << "no radius at the positive end";
-    EXPECT_EQ(countColour(open.Image(), open.pixelRect(), Red), 0) << "an open figure is not filled";
+    EXPECT_EQ(countColour(open.Image(), open.pixelRect(), Red), 0)
+        << "an open figure is not filled";
 }
 
 TEST(SurfaceEllipses, EllipseFillAndInsideSolid)
@@ -288,13 +283,12 @@ TEST(SurfaceDots, WideDotsAreRound)
 TEST(SurfaceClipping, FiguresAtEveryEdgeMatchAnUnclippedDrawing)
 {
     const int off = 96; // a whole number of hatch cells, so hatches line up
-    struct Edge
-    {
+    struct Edge {
         const char *name;
         double x, y;
     };
-    for (const Edge &e : { Edge { "left", -10, 30 }, Edge { "top", 40, -12 }, Edge { "right", 75, 30 },
-             Edge { "bottom", 40, 55 }, Edge { "corner", -8, -8 } }) {
+    for (const Edge &e : { Edge { "left", -10, 30 }, Edge { "top", 40, -12 },
+             Edge { "right", 75, 30 }, Edge { "bottom", 40, 55 }, Edge { "corner", -8, -8 } }) {
         for (int width : { 1, 4 }) {
             PictureSurface small(80, 60), large(80 + 2 * off, 60 + 2 * off);
             for (auto *s : { &small, &large }) {
@@ -303,12 +297,15 @@ TEST(SurfaceClipping, FiguresAtEveryEdgeMatchAnUnclippedDrawing)
                 s->setFillStyle(6);
                 s->setFillColor(Red);
                 s->setDrawStyle(width == 1 ? 4 : 0);
-                s->Line(px(e.x - 20 + o), px(e.y - 15 + o), px(e.x + 20 + o), px(e.y + 15 + o), Black, LineShape::Box);
+                s->Line(px(e.x - 20 + o), px(e.y - 15 + o), px(e.x + 20 + o), px(e.y + 15 + o),
+                    Black, LineShape::Box);
                 s->Circle(px(e.x + o), px(e.y + o), px(14), Black);
-                s->Line(px(e.x - 30 + o), px(e.y + 20 + o), px(e.x + 30 + o), px(e.y - 20 + o), Black);
+                s->Line(
+                    px(e.x - 30 + o), px(e.y + 20 + o), px(e.x + 30 + o), px(e.y - 20 + o), Black);
                 s->PSet(px(e.x + o), px(e.y + o), Black);
             }
-            EXPECT_EQ(small.Image(), large.Image().copy(off, off, 80, 60)) << e.name << " width " << width;
+            EXPECT_EQ(small.Image(), large.Image().copy(off, off, 80, 60))
+                << e.name << " width " << width;
         }
     }
 }
@@ -343,8 +340,8 @@ TEST(SurfaceClipping, WildCoordinatesNeverCrash)
 
 TEST(SurfaceEllipses, AnEllipseBetweenTwoCornersFillsTheirBox)
 {
-    for (const QRect &box : { QRect(QPoint(3, 4), QPoint(10, 9)), QRect(QPoint(3, 4), QPoint(11, 20)),
-             QRect(QPoint(0, 0), QPoint(39, 29)) }) {
+    for (const QRect &box : { QRect(QPoint(3, 4), QPoint(10, 9)),
+             QRect(QPoint(3, 4), QPoint(11, 20)), QRect(QPoint(0, 0), QPoint(39, 29)) }) {
         PictureSurface s(50, 50);
         const QPointF c = QRectF(box.topLeft(), box.bottomRight()).center();
         const double w = box.width() - 1, h = box.height() - 1;

@@ -61,7 +61,8 @@ TEST(SurfaceState, ResizingKeepsTheTopLeftAndGrowsWithTheBackground)
     QObject::connect(&s, &PictureSurface::changed, [&](const QRect &r) { lastChange = r; });
     s.PSet(px(2), px(2), Black);
     EXPECT_TRUE(lastChange.contains(2, 2));
-    EXPECT_LE(lastChange.width(), 8) << "a figure reports the pixels near it, not the whole surface";
+    EXPECT_LE(lastChange.width(), 8)
+        << "a figure reports the pixels near it, not the whole surface";
     s.setBackColor(Green);
     s.PSet(px(2), px(2), Black);
     s.PSet(px(9), px(9), Black);
@@ -87,7 +88,8 @@ TEST(SurfaceState, PrintDrawsTextAtTheCurrentPointOverWhatIsThere)
     s.setCurrentY(px(10));
     s.Print("Hi\nHi");
     const QImage &img = s.Image();
-    auto inkIn = [&](const QRect &r) { return r.width() * r.height() - countColour(img, r, Green); };
+    auto inkIn
+        = [&](const QRect &r) { return r.width() * r.height() - countColour(img, r, Green); };
     EXPECT_GT(countColour(img, QRect(50, 10, 40, 26), Black), 10) << "the first line in ForeColor";
     EXPECT_EQ(inkIn(QRect(0, 0, 200, 10)), 0) << "nothing above the current point";
     EXPECT_EQ(inkIn(QRect(0, 0, 48, 30)), 0) << "the first line starts at CurrentX";

@@ -12,8 +12,7 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-struct Figure
-{
+struct Figure {
     const char *name;
     std::function<void(PictureSurface &, ColourValue)> draw;
 };
@@ -22,22 +21,57 @@ std::vector<Figure> figures()
 {
     return {
         { "dot", [](PictureSurface &s, ColourValue c) { s.PSet(px(40), px(30), c); } },
-        { "horizontal", [](PictureSurface &s, ColourValue c) { s.Line(px(5), px(20), px(90), px(20), c); } },
-        { "steep", [](PictureSurface &s, ColourValue c) { s.Line(px(30), px(2), px(41), px(77), c); } },
-        { "shallow", [](PictureSurface &s, ColourValue c) { s.Line(px(95), px(70), px(3), px(50), c); } },
-        { "past the edge", [](PictureSurface &s, ColourValue c) { s.Line(px(-20), px(10), px(130), px(95), c); } },
-        { "zero length", [](PictureSurface &s, ColourValue c) { s.Line(px(9), px(9), px(9), px(9), c); } },
-        { "box", [](PictureSurface &s, ColourValue c) { s.Line(px(10), px(12), px(70), px(60), c, LineShape::Box); } },
-        { "thin box", [](PictureSurface &s, ColourValue c) { s.Line(px(10), px(12), px(12), px(60), c, LineShape::Box); } },
-        { "box across the edge", [](PictureSurface &s, ColourValue c) { s.Line(px(60), px(-5), px(140), px(50), c, LineShape::Box); } },
-        { "filled box", [](PictureSurface &s, ColourValue c) { s.Line(px(70), px(60), px(20), px(15), c, LineShape::FilledBox); } },
+        { "horizontal",
+            [](PictureSurface &s, ColourValue c) { s.Line(px(5), px(20), px(90), px(20), c); } },
+        { "steep",
+            [](PictureSurface &s, ColourValue c) { s.Line(px(30), px(2), px(41), px(77), c); } },
+        { "shallow",
+            [](PictureSurface &s, ColourValue c) { s.Line(px(95), px(70), px(3), px(50), c); } },
+        { "past the edge",
+            [](PictureSurface &s, ColourValue c) { s.Line(px(-20), px(10), px(130), px(95), c); } },
+        { "zero length",
+            [](PictureSurface &s, ColourValue c) { s.Line(px(9), px(9), px(9), px(9), c); } },
+        { "box",
+            [](PictureSurface &s, ColourValue c) {
+                s.Line(px(10), px(12), px(70), px(60), c, LineShape::Box);
+            } },
+        { "thin box",
+            [](PictureSurface &s, ColourValue c) {
+                s.Line(px(10), px(12), px(12), px(60), c, LineShape::Box);
+            } },
+        { "box across the edge",
+            [](PictureSurface &s, ColourValue c) {
+                s.Line(px(60), px(-5), px(140), px(50), c, LineShape::Box);
+            } },
+        { "filled box",
+            [](PictureSurface &s, ColourValue c) {
+                s.Line(px(70), px(60), px(20), px(15), c, LineShape::FilledBox);
+            } },
         { "circle", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(25), c); } },
-        { "flat ellipse", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(40), c, {}, 0.3); } },
-        { "tall ellipse", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(35), c, {}, 3.0); } },
-        { "arc", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(30), c, ArcAngles { 0.3, 2.5 }); } },
-        { "sector", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(30), c, ArcAngles { -0.5, -4.0 }); } },
-        { "half-open sector", [](PictureSurface &s, ColourValue c) { s.Circle(px(50), px(40), px(30), c, ArcAngles { -pi / 2, pi }, 0.6); } },
-        { "wide sector", [](PictureSurface &s, ColourValue c) { s.Circle(px(45), px(45), px(60), c, ArcAngles { -5.5, -1.0 }); } },
+        { "flat ellipse",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(50), px(40), px(40), c, {}, 0.3);
+            } },
+        { "tall ellipse",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(50), px(40), px(35), c, {}, 3.0);
+            } },
+        { "arc",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(50), px(40), px(30), c, ArcAngles { 0.3, 2.5 });
+            } },
+        { "sector",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(50), px(40), px(30), c, ArcAngles { -0.5, -4.0 });
+            } },
+        { "half-open sector",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(50), px(40), px(30), c, ArcAngles { -pi / 2, pi }, 0.6);
+            } },
+        { "wide sector",
+            [](PictureSurface &s, ColourValue c) {
+                s.Circle(px(45), px(45), px(60), c, ArcAngles { -5.5, -1.0 });
+            } },
         { "polyline crossing itself",
             [](PictureSurface &s, ColourValue c) {
                 s.Line(px(10), px(10), px(80), px(60), c);
@@ -49,8 +83,7 @@ std::vector<Figure> figures()
     };
 }
 
-struct Pen
-{
+struct Pen {
     int width;
     int drawStyle;
     int fillStyle;
@@ -116,4 +149,3 @@ TEST(SurfaceXor, NoFigureTouchesAPixelTwice)
         }
     }
 }
-

@@ -11,8 +11,7 @@ namespace {
 constexpr ColourValue White = 0xFFFFFF;
 
 // The picture after drawing `figure` directly, for comparison.
-template<typename Draw>
-QImage expected(const FakeToolHost &host, Draw draw)
+template <typename Draw> QImage expected(const FakeToolHost &host, Draw draw)
 {
     PictureSurface s(host.surface.pixelWidth(), host.surface.pixelHeight());
     s.setImage(host.surface.Image());
@@ -59,7 +58,8 @@ TEST(FigureTools, TheReleasePointDecidesAndNoRubberBandIsLeft)
     host.hTool = ToolCode::Line;
     CanvasTools tools(host);
     Pointer p(tools);
-    const QImage want = expected(host, [&](PictureSurface &s) { s.Line(px(10), px(10), px(150), px(20), host.colour); });
+    const QImage want = expected(
+        host, [&](PictureSurface &s) { s.Line(px(10), px(10), px(150), px(20), host.colour); });
     p.press(10, 10);
     p.move(80, 120);
     p.move(40, 90);
@@ -93,7 +93,8 @@ TEST(FigureTools, TheRubberBandLooksLikeTheXorFigure)
         s.Line(px(30), px(20), px(120), px(100), std::nullopt, LineShape::Box);
     });
     EXPECT_EQ(shown, xored);
-    EXPECT_TRUE(host.band.region().boundingRect().contains(QRect(QPoint(29, 19), QPoint(121, 101))));
+    EXPECT_TRUE(
+        host.band.region().boundingRect().contains(QRect(QPoint(29, 19), QPoint(121, 101))));
 }
 
 TEST(FigureTools, RightPressOnlyMovesTheAnchorAndOpensTheMenu)
@@ -157,7 +158,8 @@ TEST(FigureTools, ADegenerateEllipseDrawsNothingButMarksTheChange)
     EXPECT_EQ(countColour(host.surface.Image(), host.surface.pixelRect(), White), 200 * 150);
 
     Pointer(tools).drag(40, 40, 90, 70);
-    EXPECT_TRUE(isColour(host.surface, 40, 55, 0)) << "the ellipse fills the box: ForeColor outline";
+    EXPECT_TRUE(isColour(host.surface, 40, 55, 0))
+        << "the ellipse fills the box: ForeColor outline";
     EXPECT_TRUE(isColour(host.surface, 90, 55, 0));
     EXPECT_TRUE(isColour(host.surface, 65, 40, 0));
 }

@@ -13,7 +13,7 @@ TEST(Polyline, SegmentsJoinAndAreUndoneTogether)
     CanvasTools tools(host);
     Pointer p(tools);
     p.drag(10, 10, 80, 40); // A to B
-    p.press(120, 90);       // C, without moving
+    p.press(120, 90); // C, without moving
     p.release(120, 90);
     EXPECT_EQ(host.snapshots.size(), 1u) << "one snapshot for the whole polyline";
     EXPECT_TRUE(isColour(host.surface, 10, 10, host.colour));
@@ -37,7 +37,8 @@ TEST(Polyline, DoubleClickEndsItAndTheNextPressStartsAnew)
     p.release(50, 40);
     EXPECT_FALSE(host.figure.hPolylineStarted);
     EXPECT_FALSE(host.band.isVisible());
-    EXPECT_TRUE(isColour(host.surface, 50, 40, host.colour)) << "the last segment ends at the double click";
+    EXPECT_TRUE(isColour(host.surface, 50, 40, host.colour))
+        << "the last segment ends at the double click";
     p.drag(150, 100, 180, 100);
     EXPECT_EQ(host.snapshots.size(), 2u);
     EXPECT_TRUE(isColour(host.surface, 150, 100, host.colour));
