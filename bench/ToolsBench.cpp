@@ -13,7 +13,8 @@ namespace {
 constexpr int W = 2402;
 constexpr int H = 2002;
 
-class Repainter {
+class Repainter
+{
 public:
     explicit Repainter(FakeToolHost &host)
         : m_host(host)

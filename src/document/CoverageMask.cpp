@@ -16,7 +16,8 @@ namespace {
 // whose centres lie inside a shape; centres are half a pixel off the index.
 constexpr qreal CentreOffset = 0.5;
 
-class MaskPainter : public QPainter {
+class MaskPainter : public QPainter
+{
 public:
     MaskPainter(QImage *bits, const QRect &bounds)
         : QPainter(bits)
@@ -67,16 +68,22 @@ void CoverageMask::strokeThin(const QPainterPath &path, const QPen &pen, Mark ma
     if (isEmpty())
         return;
     QPen thin(markColour(mark), 1, Qt::SolidLine, Qt::SquareCap, pen.joinStyle());
-    const bool dashed = pen.style() == Qt::CustomDashLine;
-    const QList<qreal> pattern = pen.dashPattern();
-    const QPainterPath drawn = dashed
-        ? ThinDashes::cut(
-            path, std::vector<qreal>(pattern.begin(), pattern.end()), pen.dashOffset())
-        : path;
-    MaskPainter painter(&m_bits, m_bounds);
-    painter.setPen(thin);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(drawn);
+    ThinDashes::Dashes dashes;
+    if (pen.style() == Qt::CustomDashLine) {
+        const QList<qreal> pattern = pen.dashPattern();
+        dashes = ThinDashes::cut(
+            path, std::vector<qreal>(pattern.begin(), pattern.end()), pen.dashOffset());
+    } else {
+        dashes.pieces = path;
+    }
+    {
+        MaskPainter painter(&m_bits, m_bounds);
+        painter.setPen(thin);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(dashes.pieces);
+    }
+    for (const QPoint &dot : dashes.dots)
+        fillRect(QRect(dot, dot), mark);
 }
 
 void CoverageMask::fillPath(const QPainterPath &path, Mark mark)

@@ -16,7 +16,8 @@ class QPen;
 // and a figure drawn twice with an XOR pen always restores what was under it.
 //
 // Geometry is given in pixel-index space: pixel (x, y) is the point (x, y).
-class CoverageMask {
+class CoverageMask
+{
 public:
     enum Mark : uchar { None = 0, Interior = 0x80, Outline = 0xFF };
 

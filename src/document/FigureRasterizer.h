@@ -10,13 +10,15 @@
 
 // The start and end of an arc in radians, counter-clockwise from east. A
 // negative angle also draws that radius to the centre; both negative close a sector.
-struct ArcAngles {
+struct ArcAngles
+{
     double start = 0;
     double end = 0;
 };
 
 // The pen a figure is rasterised with.
-struct PenStyle {
+struct PenStyle
+{
     int drawWidth = 1;
     int drawStyle = 0;
     int fillStyle = 1;
@@ -26,7 +28,8 @@ struct PenStyle {
 // touch on a surface: outline and, for closed figures, interior. Nothing is
 // drawn here; the surface combines a mask with its pixels, a rubber band
 // shows one over them.
-class FigureRasterizer {
+class FigureRasterizer
+{
 public:
     FigureRasterizer(const QRect &surface, const PenStyle &pen);
 

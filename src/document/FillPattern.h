@@ -6,7 +6,8 @@
 
 // Which pixels of a filled area a FillStyle paints: solid, none, or one of six
 // 8 x 8 hatches anchored at the surface's origin so neighbouring figures line up.
-class FillPattern {
+class FillPattern
+{
 public:
     enum Style : int {
         Solid = 0,

@@ -21,7 +21,8 @@ QPoint toPixels(double x, double y) { return { Twips::toPixels(x), Twips::toPixe
 
 }
 
-struct PictureSurface::Stroke {
+struct PictureSurface::Stroke
+{
     QPoint end;
     qreal length = 0;
     std::unique_ptr<CoverageMask> lastSegment;
@@ -37,8 +38,7 @@ bool PictureSurface::sizeIsAllowed(int widthPixels, int heightPixels)
 
 PictureSurface::PictureSurface(QObject *parent)
     : PictureSurface(0, 0, parent)
-{
-}
+{ }
 
 PictureSurface::PictureSurface(int widthPixels, int heightPixels, QObject *parent)
     : QObject(parent)

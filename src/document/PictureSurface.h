@@ -26,7 +26,8 @@ enum class LineShape { Segment, Box, FilledBox };
 // mask and then combined with the pixels by DrawMode, so no figure touches a
 // pixel twice and any figure drawn twice with R2_XORPEN leaves the picture as
 // it was. Drawing outside the surface is clipped silently.
-class PictureSurface : public QObject {
+class PictureSurface : public QObject
+{
     Q_OBJECT
 public:
     // The largest surface the program makes: 32767 pixels a side and 2^28
@@ -122,7 +123,8 @@ public:
 
     // A figure rasterised with the current pen but not drawn, for rubber
     // bands: its pixels, its outline colour, and the fill it would get.
-    struct Figure {
+    struct Figure
+    {
         CoverageMask mask;
         ColourValue outline = 0;
         ColourValue fill = 0;

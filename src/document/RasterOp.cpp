@@ -4,15 +4,15 @@ namespace RasterOp {
 
 namespace {
 
-    bool bit(int table, int index) { return (table >> index) & 1; }
+bool bit(int table, int index) { return (table >> index) & 1; }
 
-    // The word whose bits follow `table` at the two indices chosen by the pattern bit.
-    quint32 foldPattern(
-        int table, int indexWherePatternSet, int indexWherePatternClear, quint32 pattern)
-    {
-        return (bit(table, indexWherePatternSet) ? pattern : 0u)
-            | (bit(table, indexWherePatternClear) ? ~pattern : 0u);
-    }
+// The word whose bits follow `table` at the two indices chosen by the pattern bit.
+quint32 foldPattern(
+    int table, int indexWherePatternSet, int indexWherePatternClear, quint32 pattern)
+{
+    return (bit(table, indexWherePatternSet) ? pattern : 0u)
+        | (bit(table, indexWherePatternClear) ? ~pattern : 0u);
+}
 
 }
 

@@ -54,7 +54,8 @@ inline constexpr quint32 OpaqueAlpha = 0xFF000000;
 
 // A pen mode with its pen colour: bit by bit, the result is whereClear where
 // the destination bit is 0 and whereSet where it is 1.
-struct PenOperation {
+struct PenOperation
+{
     quint32 whereClear = 0;
     quint32 whereSet = 0;
 
@@ -70,7 +71,8 @@ struct PenOperation {
 
 // A ternary operation with its pattern colour fixed: the result bit for each
 // (source, destination) pair of bits is one of four constant words.
-struct BlitOperation {
+struct BlitOperation
+{
     quint32 neither = 0; // source 0, destination 0
     quint32 destinationOnly = 0; // source 0, destination 1
     quint32 sourceOnly = 0; // source 1, destination 0

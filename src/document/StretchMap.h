@@ -7,7 +7,8 @@
 // a copy to the same size is exact, an enlargement repeats pixels evenly and a
 // negative extent (on either side) mirrors. Destination pixels outside the
 // surface or mapping outside the source are left out; what remains is one run.
-class StretchMap {
+class StretchMap
+{
 public:
     static StretchMap make(long long destStart, long long destExtent, long long sourceStart,
         long long sourceExtent, int destLimitLow, int destLimitHigh, int sourceSize);

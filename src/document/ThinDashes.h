@@ -11,8 +11,15 @@
 // stroked solid, one pixel wide, both end pixels included.
 namespace ThinDashes {
 
+struct Dashes
+{
+    QPainterPath pieces;
+    // Dashes that begin exactly where a subpath ends: their first pixel.
+    std::vector<QPoint> dots;
+};
+
 // pattern: alternating on and off lengths in pixels, starting with on;
 // offset: how far into the pattern the path starts.
-QPainterPath cut(const QPainterPath &path, const std::vector<qreal> &pattern, qreal offset);
+Dashes cut(const QPainterPath &path, const std::vector<qreal> &pattern, qreal offset);
 
 }

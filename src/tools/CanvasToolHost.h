@@ -12,7 +12,8 @@ struct FigureAnchors;
 // settings: the canvas, its anchors and rubber band, the chosen tool, draw
 // mode and drawing colour, the edit history, and the two read-outs a drag
 // updates. The document and the module provide it; tests provide a fake.
-class CanvasToolHost {
+class CanvasToolHost
+{
 public:
     virtual ~CanvasToolHost() = default;
 

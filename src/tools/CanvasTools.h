@@ -13,7 +13,8 @@ class CanvasToolHost;
 // The canvas's three pointer handlers and its double click: the common
 // skeleton (left button only, the button state during a drag, the position
 // read-out, the right-button menu) and the dispatch on the tool code.
-class CanvasTools {
+class CanvasTools
+{
 public:
     explicit CanvasTools(CanvasToolHost &host);
     ~CanvasTools();

@@ -5,7 +5,8 @@
 // figure bounding box (-1 while unset, grown by press and release points and
 // used as the undo rectangle) and whether a polyline is under way. Every tool
 // of one document shares these, so one tool can leave the anchor to another.
-struct FigureAnchors {
+struct FigureAnchors
+{
     double hStartx = 0;
     double hStarty = 0;
     double hLastX = 0;

@@ -61,7 +61,8 @@ namespace {
 
 // The ellipse filling the box of two corners: centre, longer semi-axis as the
 // radius, and the aspect height / width.
-struct EllipseInBox {
+struct EllipseInBox
+{
     double cx, cy, radius, aspect;
 };
 

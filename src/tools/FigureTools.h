@@ -8,7 +8,8 @@
 // A figure dragged out from the press point: the rubber band follows the
 // pointer; the release takes the undo snapshot of the figure's box and draws
 // the figure in the user's draw mode.
-class DraggedFigureTool : public CanvasTool {
+class DraggedFigureTool : public CanvasTool
+{
 public:
     void press(CanvasToolHost &host, double x, double y) override;
     void move(CanvasToolHost &host, double x, double y) override;
@@ -26,7 +27,8 @@ private:
 };
 
 // Tool 2: a straight line in the drawing colour.
-class LineTool : public DraggedFigureTool {
+class LineTool : public DraggedFigureTool
+{
 protected:
     std::optional<PictureSurface::Figure> figureTo(
         CanvasToolHost &host, double x, double y) const override;
@@ -34,7 +36,8 @@ protected:
 };
 
 // Tool 4: a box, outline in the canvas ForeColor, inside by FillStyle and FillColor.
-class RectangleTool : public DraggedFigureTool {
+class RectangleTool : public DraggedFigureTool
+{
 protected:
     std::optional<PictureSurface::Figure> figureTo(
         CanvasToolHost &host, double x, double y) const override;
@@ -43,7 +46,8 @@ protected:
 
 // Tool 3: the ellipse filling the box between the anchor and the pointer;
 // not drawn while the box has no width or no height.
-class EllipseTool : public DraggedFigureTool {
+class EllipseTool : public DraggedFigureTool
+{
 protected:
     std::optional<PictureSurface::Figure> figureTo(
         CanvasToolHost &host, double x, double y) const override;

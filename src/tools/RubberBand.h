@@ -12,7 +12,8 @@
 // apart from the picture, so nothing of it can ever be left in the pixels.
 // Views show it on top of the picture (composeOnto) and repaint only the
 // region that `changed` names.
-class RubberBand : public QObject {
+class RubberBand : public QObject
+{
     Q_OBJECT
 public:
     using QObject::QObject;

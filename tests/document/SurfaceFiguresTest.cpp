@@ -35,12 +35,14 @@ std::vector<int> runsAlongRow(const PictureSurface &s, int y, int from, int to)
 
 }
 
-struct DashCase {
+struct DashCase
+{
     int drawStyle;
     std::vector<int> period;
 };
 
-class LineStyles : public ::testing::TestWithParam<DashCase> { };
+class LineStyles : public ::testing::TestWithParam<DashCase>
+{ };
 
 TEST_P(LineStyles, DashesHaveTheClassicLengthsAtWidthOne)
 {
@@ -154,12 +156,14 @@ TEST(SurfaceBoxes, FilledBoxUsesTheLineColourAndFillUsesFillColor)
         << "no frame: the fill covers the box";
 }
 
-struct HatchCase {
+struct HatchCase
+{
     int fillStyle;
     bool (*paints)(int x, int y);
 };
 
-class Hatches : public ::testing::TestWithParam<HatchCase> { };
+class Hatches : public ::testing::TestWithParam<HatchCase>
+{ };
 
 TEST_P(Hatches, PaintOnlyTheirLinesAndLeaveTheRestUntouched)
 {
@@ -190,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Surface, Hatches,
 
 TEST(SurfaceEllipses, AspectSetsTheShorterAxis)
 {
-    struct Case {
+    struct Case
+    {
         double aspect;
         int rx, ry;
     };
@@ -283,7 +288,8 @@ TEST(SurfaceDots, WideDotsAreRound)
 TEST(SurfaceClipping, FiguresAtEveryEdgeMatchAnUnclippedDrawing)
 {
     const int off = 96; // a whole number of hatch cells, so hatches line up
-    struct Edge {
+    struct Edge
+    {
         const char *name;
         double x, y;
     };

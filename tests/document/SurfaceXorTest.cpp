@@ -12,7 +12,8 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-struct Figure {
+struct Figure
+{
     const char *name;
     std::function<void(PictureSurface &, ColourValue)> draw;
 };
@@ -83,7 +84,8 @@ std::vector<Figure> figures()
     };
 }
 
-struct Pen {
+struct Pen
+{
     int width;
     int drawStyle;
     int fillStyle;

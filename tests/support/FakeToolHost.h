@@ -13,12 +13,12 @@
 
 // A document and its shared settings as the canvas tools see them, with the
 // real canvas, history and rubber band, recording what the tools ask for.
-class FakeToolHost : public CanvasToolHost {
+class FakeToolHost : public CanvasToolHost
+{
 public:
     FakeToolHost(int width = 200, int height = 150)
         : surface(width, height)
-    {
-    }
+    { }
 
     PictureSurface &canvas() override { return surface; }
     FigureAnchors &anchors() override { return figure; }
@@ -50,12 +50,12 @@ public:
 };
 
 // Drives the handlers as the canvas window would, positions in pixels.
-class Pointer {
+class Pointer
+{
 public:
     explicit Pointer(CanvasTools &tools)
         : m_tools(tools)
-    {
-    }
+    { }
     void press(double x, double y, Qt::MouseButton b = Qt::LeftButton)
     {
         m_held |= b;
