@@ -2,7 +2,6 @@
 #include "document/PictureSurface.h"
 #include "document/Twips.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -67,15 +66,4 @@ void ClsWhole(benchmark::State &state)
 }
 BENCHMARK(ClsWhole)->Unit(benchmark::kMillisecond);
 
-}
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

@@ -1,56 +1,107 @@
 #include "history/UndoHistory.h"
 
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "history/Snapshot.h"
+#include "history/TileStore.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
-struct Slot
+int nextSlot(int slot)
 {
-    QRectF rect; // twips
-    QImage pixels;
-};
-
-QImage copyRect(const PictureSurface &canvas, const QRectF &rect)
-{
-    const QRect pixels(Twips::toPixels(rect.left()), Twips::toPixels(rect.top()),
-        Twips::toPixels(rect.width()), Twips::toPixels(rect.height()));
-    if (pixels.width() <= 0 || pixels.height() <= 0)
-        return {};
-    // Outside the canvas stays the canvas background colour; only the part
-    // inside is ever painted back.
-    QImage copy(pixels.size(), QImage::Format_RGB32);
-    copy.fill(Colour::toPixel(canvas.BackColor()));
-    const QRect inside = pixels & canvas.pixelRect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::memcpy(copy.scanLine(y - pixels.top()) + 4 * (inside.left() - pixels.left()),
-            canvas.Image().constScanLine(y) + 4 * inside.left(), size_t(inside.width()) * 4);
-    return copy;
-}
-
-void paintBack(PictureSurface &canvas, const Slot &slot)
-{
-    if (slot.pixels.isNull())
-        return;
-    canvas.PaintPicture(slot.pixels, slot.rect.left(), slot.rect.top(), slot.rect.width(),
-        slot.rect.height(), 0, 0, Twips::fromPixels(slot.pixels.width()),
-        Twips::fromPixels(slot.pixels.height()));
+    return slot == UndoHistory::Slots ? 1 : slot + 1;
 }
 
 }
 
+// Which steps hold pixels that can still be reached:
+// - undo entries 1..undoCount (the steps that can be undone);
+// - undo entries undoCount+1..undoCount+redoCount: the undone steps. Redo
+//   paints the redo step back and the following undo paints these again, so
+//   each stays paired with a redo step: entry undoCount+k with redo slot
+//   redoCount+1-k;
+// - redo slots 1..redoCount.
+// Everything else is released as soon as it becomes unreachable, so the
+// memory held is exactly what undo and redo can still show.
 struct UndoHistory::State
 {
-    std::array<Slot, Slots + 1> undo; // 1-based
-    std::array<Slot, Slots + 1> redo;
+    // Declared first so that it outlives the snapshots, which release into it.
+    TileStore store;
+    std::array<Snapshot, Slots + 1> undo; // 1-based, as the slots are numbered
+    std::array<Snapshot, Slots + 1> redo;
     std::array<int, Slots + 1> order {};
     int undoCount = 0;
     int ringPosition = 0;
     int redoCount = 0;
+    qint64 byteLimit = UndoHistory::byteBudget();
+
+    Snapshot &undoEntry(int entry) { return undo[size_t(order[size_t(entry)])]; }
+    qint64 bytes() const;
+    void discardRedo();
+    void dropOldestUndo();
+    void dropOldestRedo();
+    enum class Keep { NewestUndo, NewestRedo };
+    void keepWithinBudget(Keep newest);
 };
+
+qint64 UndoHistory::State::bytes() const
+{
+    qint64 total = store.storedBytes();
+    for (const Snapshot &s : undo)
+        total += s.referenceBytes();
+    for (const Snapshot &s : redo)
+        total += s.referenceBytes();
+    return total;
+}
+
+void UndoHistory::State::discardRedo()
+{
+    for (int k = 1; k <= redoCount; ++k) {
+        redo[size_t(k)].releasePixels();
+        undoEntry(undoCount + k).releasePixels();
+    }
+    redoCount = 0;
+}
+
+// The oldest undo step goes the way a full history loses it: entries 2..50 of
+// UndoOrder move down to 1..49 and the undo count falls by one. The undone
+// entries above the count move down with the rest, so each keeps its redo
+// partner; entry 50 is cleared. The ring position names a slot, not an entry,
+// so it still names the newest step's slot and the next snapshot goes into the
+// slot after it, which is never one of the remaining steps.
+void UndoHistory::State::dropOldestUndo()
+{
+    undoEntry(1).releasePixels();
+    std::move(order.begin() + 2, order.end(), order.begin() + 1);
+    order[Slots] = 0;
+    --undoCount;
+}
+
+// The oldest redo step is the bottom of the stack, PictureRedo(1); with it goes
+// its partner, the undone step furthest from the present (entry undoCount +
+// redoCount), which only that redo could reach. Redo slots 2..redoCount move
+// down by one so the newest stays at redoCount.
+void UndoHistory::State::dropOldestRedo()
+{
+    undoEntry(undoCount + redoCount).releasePixels();
+    for (int k = 1; k < redoCount; ++k)
+        redo[size_t(k)] = std::move(redo[size_t(k + 1)]);
+    --redoCount;
+}
+
+// The check comes after the new step is stored: its size is known only once
+// its tiles have been compared with the ones already held. So the budget can
+// be passed for the moment it takes to drop the old steps, by at most one step.
+void UndoHistory::State::keepWithinBudget(Keep newest)
+{
+    const int undoKept = newest == Keep::NewestUndo ? 1 : 0;
+    while (undoCount > undoKept && bytes() > byteLimit)
+        dropOldestUndo();
+    const int redoKept = newest == Keep::NewestRedo ? 1 : 0;
+    while (redoCount > redoKept && bytes() > byteLimit)
+        dropOldestRedo();
+}
 
 UndoHistory::UndoHistory()
     : m_state(std::make_unique<State>())
@@ -63,17 +114,23 @@ void UndoHistory::takeSnapshot(const PictureSurface &canvas, double x, double y,
     double height)
 {
     State &s = *m_state;
-    s.redoCount = 0;
+    // Taken before the redo steps are let go: right after an undo the canvas
+    // shows the undone step's pixels, which can then be shared, not stored again.
+    Snapshot taken = Snapshot::take(s.store, canvas, QRectF(x, y, width, height),
+        s.undoCount > 0 ? &s.undoEntry(s.undoCount) : nullptr);
+
+    s.discardRedo();
     const bool full = s.undoCount == Slots;
     if (!full)
         ++s.undoCount;
-    s.ringPosition = s.ringPosition == Slots ? 1 : s.ringPosition + 1;
-    Slot &slot = s.undo[size_t(s.ringPosition)];
-    slot.rect = QRectF(x, y, width, height);
-    slot.pixels = copyRect(canvas, slot.rect);
+    s.ringPosition = nextSlot(s.ringPosition);
+    // Overwriting the slot releases what it held: when the history is full,
+    // that is the oldest step.
+    s.undo[size_t(s.ringPosition)] = std::move(taken);
     if (full)
         std::move(s.order.begin() + 2, s.order.end(), s.order.begin() + 1);
     s.order[size_t(s.undoCount)] = s.ringPosition;
+    s.keepWithinBudget(State::Keep::NewestUndo);
 }
 
 void UndoHistory::undo(PictureSurface &canvas)
@@ -81,14 +138,16 @@ void UndoHistory::undo(PictureSurface &canvas)
     State &s = *m_state;
     if (s.undoCount == 0)
         return;
-    const Slot &u = s.undo[size_t(s.order[size_t(s.undoCount)])];
-    Slot &r = s.redo[size_t(s.redoCount + 1)];
-    r.rect = u.rect;
-    r.pixels = copyRect(canvas, u.rect);
-    paintBack(canvas, u);
+    const Snapshot &step = s.undoEntry(s.undoCount);
+    Snapshot &saved = s.redo[size_t(s.redoCount + 1)];
+    saved = Snapshot::take(s.store, canvas, step.rect(), &step);
+    // The redo step is the canvas as it is, so the tiles it shares with the
+    // step are already in place.
+    step.paintBack(canvas, &saved);
     ++s.redoCount;
     --s.undoCount;
     s.ringPosition = (s.undoCount > 0 && s.ringPosition == 1) ? Slots : s.ringPosition - 1;
+    s.keepWithinBudget(State::Keep::NewestRedo);
 }
 
 void UndoHistory::redo(PictureSurface &canvas)
@@ -96,10 +155,13 @@ void UndoHistory::redo(PictureSurface &canvas)
     State &s = *m_state;
     if (s.redoCount == 0)
         return;
-    paintBack(canvas, s.redo[size_t(s.redoCount)]);
+    Snapshot &step = s.redo[size_t(s.redoCount)];
+    step.paintBack(canvas);
+    // Nothing reaches this redo step again: the next undo takes a fresh one.
+    step.releasePixels();
     --s.redoCount;
     s.undoCount = std::min(Slots, s.undoCount + 1);
-    s.ringPosition = s.ringPosition == Slots ? 1 : s.ringPosition + 1;
+    s.ringPosition = nextSlot(s.ringPosition);
 }
 
 int UndoHistory::undoCount() const { return m_state->undoCount; }
@@ -113,25 +175,33 @@ int UndoHistory::undoOrder(int entry) const
 
 QRectF UndoHistory::undoSlotRect(int slot) const
 {
-    return slot >= 1 && slot <= Slots ? m_state->undo[size_t(slot)].rect : QRectF();
+    return slot >= 1 && slot <= Slots ? m_state->undo[size_t(slot)].rect() : QRectF();
 }
 
 QRectF UndoHistory::redoSlotRect(int slot) const
 {
-    return slot >= 1 && slot <= Slots ? m_state->redo[size_t(slot)].rect : QRectF();
+    return slot >= 1 && slot <= Slots ? m_state->redo[size_t(slot)].rect() : QRectF();
 }
 
 qint64 UndoHistory::storedBytes() const
 {
-    qint64 bytes = 0;
-    for (const Slot &slot : m_state->undo)
-        bytes += slot.pixels.sizeInBytes();
-    for (const Slot &slot : m_state->redo)
-        bytes += slot.pixels.sizeInBytes();
-    return bytes;
+    return m_state->bytes();
 }
 
 qint64 UndoHistory::byteBudget()
 {
-    return qint64(1) << 30;
+    // Far above what ordinary pictures reach (50 whole-canvas steps of a
+    // drawing on the largest canvas the size boxes allow take about 5 MiB), yet
+    // 50 whole-canvas gradient fills there (some 900 MiB) would not fit.
+    return qint64(512) << 20;
+}
+
+qint64 UndoHistory::byteLimit() const
+{
+    return m_state->byteLimit;
+}
+
+void UndoHistory::setByteLimit(qint64 bytes)
+{
+    m_state->byteLimit = std::max<qint64>(0, bytes);
 }

@@ -10,6 +10,13 @@ class PictureSurface;
 // One document's edit history: 50 undo and 50 redo rectangle snapshots of the
 // canvas with the undo count, the ring position, the redo count and the order
 // of the undo slots. Rectangles are in twips, as on the canvas.
+//
+// Snapshots are kept as shared, packed tiles (see Snapshot and TileStore), so
+// a whole-canvas snapshot costs only the tiles that differ from the ones
+// already held. The history of one document is held within a byte budget
+// (512 MiB unless set otherwise); when storing a step passes it, the oldest
+// undo steps are dropped first, then the oldest redo steps; the step just
+// stored is always kept.
 class UndoHistory
 {
 public:
@@ -24,7 +31,8 @@ public:
     void takeSnapshot(const PictureSurface &canvas, double x, double y, double width,
         double height);
     // Paints the newest undo step back, saving the pixels it covers as a redo
-    // step. Does nothing when there is nothing to undo.
+    // step. Does nothing when there is nothing to undo. Dropping a floating
+    // selection or a fixed radius first is the document's part.
     void undo(PictureSurface &canvas);
     // Paints the newest redo step back. Does nothing when there is nothing to redo.
     void redo(PictureSurface &canvas);
@@ -41,10 +49,15 @@ public:
     QRectF undoSlotRect(int slot) const;
     QRectF redoSlotRect(int slot) const;
 
-    // Bytes the stored snapshots take, and the budget beyond which the oldest
-    // steps are dropped.
+    // Bytes the stored snapshots take (tiles shared by several steps counted
+    // once), and the budget beyond which the oldest steps are dropped.
     qint64 storedBytes() const;
     static qint64 byteBudget();
+
+    // This history's own budget; byteBudget() until set. A new limit is
+    // applied when the next snapshot or undo stores pixels.
+    qint64 byteLimit() const;
+    void setByteLimit(qint64 bytes);
 
 private:
     struct State;
