@@ -55,6 +55,8 @@ Document *ModuleMain::NewPicture()
     m_active = document;
     document->setTag(QString::number(hEditCount()));
     document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
+    // A resized canvas shows its new size in the colour window.
+    connect(document, &Document::canvasResized, this, [this, document] { showSizeOf(*document); });
     emit documentCreated(document);
     // Sizing the canvas to its window counted as a change; a new picture has none.
     document->setDataChanged(false);
@@ -103,8 +105,10 @@ void ModuleMain::unload(Document *document)
     m_edits.erase(found);
     for (int k = 1; k <= hEditCount(); ++k)
         m_edits[size_t(k - 1)]->setTag(QString::number(k));
+    // Until the platform activates another window, the newest one stands in,
+    // so no command is left pointing at a closed document.
     if (m_active == document)
-        m_active = nullptr;
+        m_active = m_edits.empty() ? nullptr : m_edits.back().get();
     if (m_edits.empty()) {
         m_colourTool->setText1(QString());
         m_colourTool->setTextX(QStringLiteral("0"));
