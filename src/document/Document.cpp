@@ -6,10 +6,16 @@
 
 namespace {
 
-// The drawing inside a box of `extent` twips: the border takes 30 twips.
+// The drawing inside a box of `extent` twips: the border takes 30 twips. A
+// drawing keeps at least one pixel, however narrow the box.
+double drawingTwips(double extent)
+{
+    return std::max(0.0, extent - CanvasLayout::BorderTwips);
+}
+
 int drawingPixels(double extent)
 {
-    return Twips::toPixels(std::max(0.0, extent - CanvasLayout::BorderTwips));
+    return std::max(1, Twips::toPixels(drawingTwips(extent)));
 }
 
 }
@@ -39,12 +45,12 @@ void Document::setCaption(const QString &caption)
 
 double Document::ScaleWidth() const
 {
-    return m_canvas->ScaleWidth();
+    return drawingTwips(m_box.width());
 }
 
 double Document::ScaleHeight() const
 {
-    return m_canvas->ScaleHeight();
+    return drawingTwips(m_box.height());
 }
 
 void Document::moveCanvas(double left, double top)

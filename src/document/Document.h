@@ -41,6 +41,8 @@ public:
 
     // The canvas box in its window, border included (twips).
     QRectF canvasRect() const { return m_box; }
+    // The drawing's size inside the border, in exact twips (a fraction of a
+    // pixel when the box is not a whole number of pixels).
     double ScaleWidth() const;
     double ScaleHeight() const;
     // Moves the canvas box without resizing it (scrolling).
