@@ -1,5 +1,6 @@
 #include "app/ui/FrmMain.h"
 
+#include "app/ui/MessageButtons.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainStatusBar.h"
@@ -206,6 +207,7 @@ bool FrmMain::savePicture(Document &document)
     QMessageBox box(QMessageBox::Warning, document.Caption(),
         QStringLiteral("本版本尚不能保存图片，图片没有保存。"), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("SaveNotAvailable"));
+    useChineseButtonTexts(box);
     box.exec();
     return false;
 }

@@ -1,6 +1,7 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/ui/MessageButtons.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
@@ -124,5 +125,6 @@ void FrmMain::mnuHelpAbout_Click()
     QMessageBox box(QMessageBox::Information, QStringLiteral("关于Tessara"),
         QStringLiteral("Tessara 3.0\n\n位图绘图软件"), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("AboutBox"));
+    useChineseButtonTexts(box);
     box.exec();
 }

@@ -1,5 +1,6 @@
 #include "document/ui/FrmEdit.h"
 
+#include "app/ui/MessageButtons.h"
 #include "document/Document.h"
 #include "document/ModuleMain.h"
 #include "document/PictureSurface.h"
@@ -168,6 +169,7 @@ ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)
     QMessageBox box(QMessageBox::NoIcon, caption, ClosePrompt::text(caption),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("ClosePrompt"));
+    useChineseButtonTexts(box);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
