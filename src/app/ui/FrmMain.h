@@ -1,12 +1,90 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QMainWindow>
 
-// The main window: menus, toolbar, status bar and the work area holding the
-// document windows.
+#include <functional>
+#include <memory>
+
+class Document;
+class FrmColorTool;
+class FrmEdit;
+class FrmTools;
+class MainMenus;
+class MainStatusBar;
+class MainToolBar;
+class ModuleMain;
+class QMdiArea;
+class QMdiSubWindow;
+
+// The main window: menus, toolbar, status bar, the tool palette on the left,
+// the colour window along the bottom and the work area holding the document
+// windows. It routes every command to the engine or to the window that
+// carries it out and mirrors the engine's state in the commands.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit FrmMain(QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    ModuleMain &module() { return *m_module; }
+    QMdiArea *workArea() const { return m_workArea; }
+    MainToolBar *tbToolBar() const { return m_toolBar; }
+    MainStatusBar *sbStatusBar() const { return m_statusBar; }
+    FrmTools *frmTools() const { return m_tools; }
+    FrmColorTool *frmColorTool() const { return m_colourTool; }
+
+    // Document windows in window-list order (`hEditList`).
+    QList<QMdiSubWindow *> documentWindows() const;
+    FrmEdit *editWindow(int index) const;
+
+    void NewPicture();
+    void SetDrawMode(int mode);
+    void SetPasteMode(double operation);
+    void ArrangeWindows(int mode);
+
+    // Runs the command of a menu item by its name; unknown names do nothing.
+    void runCommand(const QString &name);
+    void tbToolBar_ButtonClick(const QString &key);
+
+    // Whether the start-up sequence has run (it runs when the window is first shown).
+    bool isStarted() const { return m_started; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildDocks();
+    void openWindowFor(Document *document);
+    void onWindowActivated(QMdiSubWindow *window);
+    void refreshCommands();
+    void showWindowList();
+    FrmEdit *activeEditWindow() const;
+    static FrmEdit *editOf(QMdiSubWindow *window);
+    bool savePicture(Document &document);
+
+    // Command handlers (FrmMainCommands.cpp).
+    void registerCommands();
+    void on(const char *name, std::function<void()> handler);
+    void mnuFileNew_Click();
+    void mnuFileClose_Click();
+    void mnuAllFileClose_Click();
+    void mnuWindowmax_Click();
+    void toggleBar(const QString &itemName, QWidget *bar);
+    void runOnTextBox(const std::function<void(FrmEdit &)> &action);
+    void mnuHelpAbout_Click();
+
+    std::unique_ptr<ModuleMain> m_module;
+    QMdiArea *m_workArea = nullptr;
+    MainMenus *m_menus = nullptr;
+    MainToolBar *m_toolBar = nullptr;
+    MainStatusBar *m_statusBar = nullptr;
+    FrmTools *m_tools = nullptr;
+    FrmColorTool *m_colourTool = nullptr;
+    QHash<QString, std::function<void()>> m_commands;
+    QList<QAction *> m_windowList;
+    bool m_started = false;
 };

@@ -1,0 +1,130 @@
+#include "document/Document.h"
+
+#include "document/PictureSurface.h"
+#include "document/Twips.h"
+#include "history/UndoHistory.h"
+
+namespace {
+
+// The drawing inside a box of `extent` twips: the border takes 30 twips. A
+// drawing keeps at least one pixel, however narrow the box.
+double drawingTwips(double extent)
+{
+    return std::max(0.0, extent - CanvasLayout::BorderTwips);
+}
+
+int drawingPixels(double extent)
+{
+    return std::max(1, Twips::toPixels(drawingTwips(extent)));
+}
+
+}
+
+Document::Document(QObject *parent)
+    : QObject(parent)
+    , m_canvas(std::make_unique<PictureSurface>(DefaultWidth, DefaultHeight))
+    , m_history(std::make_unique<UndoHistory>())
+    , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
+          Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
+{
+    // A new picture replaced wholesale (opened, pasted as the picture) is a change.
+    connect(m_canvas.get(), &PictureSurface::pictureChanged, this,
+        [this] { m_dataChanged = true; });
+    connect(m_canvas.get(), &PictureSurface::resized, this, &Document::followSurfaceSize);
+}
+
+Document::~Document() = default;
+
+void Document::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    emit captionChanged();
+}
+
+double Document::ScaleWidth() const
+{
+    return drawingTwips(m_box.width());
+}
+
+double Document::ScaleHeight() const
+{
+    return drawingTwips(m_box.height());
+}
+
+void Document::moveCanvas(double left, double top)
+{
+    if (left == m_box.left() && top == m_box.top())
+        return;
+    m_box.moveTo(left, top);
+    m_canvas->Move(left, top);
+    emit canvasMoved();
+}
+
+void Document::resizeCanvas(double width, double height)
+{
+    const QSizeF size(CanvasLayout::clampWidth(width), CanvasLayout::clampHeight(height));
+    if (size == m_box.size())
+        return;
+    m_box.setSize(size);
+    // The surface only resizes when its pixel size changes; the box keeps the
+    // exact twips either way.
+    QSignalBlocker quiet(m_canvas.get());
+    m_canvas->resizePixels(drawingPixels(size.width()), drawingPixels(size.height()));
+    quiet.unblock();
+    m_canvas->Refresh();
+    m_dataChanged = true;
+    emit canvasResized();
+}
+
+void Document::dragHandle(CanvasLayout::Handle handle, double x, double y)
+{
+    const QSizeF size = CanvasLayout::dragged(handle, m_box.size(), x, y);
+    resizeCanvas(size.width(), size.height());
+}
+
+void Document::followSurfaceSize()
+{
+    // The surface took a picture's size: the box follows it.
+    m_box.setSize(QSizeF(m_canvas->ScaleWidth() + CanvasLayout::BorderTwips,
+        m_canvas->ScaleHeight() + CanvasLayout::BorderTwips));
+    m_dataChanged = true;
+    emit canvasResized();
+}
+
+void Document::resetFigureBox()
+{
+    hMinX = -1;
+    hMinY = -1;
+    hMaxX = -1;
+    hMaxY = -1.0;
+}
+
+bool Document::cancelSelection()
+{
+    if (!hBoolSelect)
+        return false;
+    hBoolSelect = false;
+    emit selectionChanged();
+    return true;
+}
+
+bool Document::cancelRadius()
+{
+    if (!hBanJingOk.value_or(false))
+        return false;
+    hBanJingOk = false;
+    emit radiusCancelled();
+    return true;
+}
+
+bool Document::nudgeSelection(double, double)
+{
+    return false;
+}
+
+bool Document::placeSelection()
+{
+    return false;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "document/CanvasLayout.h"
+
+#include <QObject>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class PictureSurface;
+class UndoHistory;
+
+// One open picture: the canvas `Picture1` with its place in the window, the
+// edit history, the name (`Caption`), the position in the window list (`Tag`),
+// the changed flag and the per-document variables the tools share. The
+// document window is a view of this object.
+class Document : public QObject
+{
+    Q_OBJECT
+public:
+    // The canvas a document starts with before its window sizes it, in pixels.
+    static constexpr int DefaultWidth = 925;
+    static constexpr int DefaultHeight = 519;
+
+    explicit Document(QObject *parent = nullptr);
+    ~Document() override;
+
+    PictureSurface &Picture1() { return *m_canvas; }
+    const PictureSurface &Picture1() const { return *m_canvas; }
+    UndoHistory &history() { return *m_history; }
+    const UndoHistory &history() const { return *m_history; }
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QString Tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+    bool DataChanged() const { return m_dataChanged; }
+    void setDataChanged(bool changed) { m_dataChanged = changed; }
+
+    // The canvas box in its window, border included (twips).
+    QRectF canvasRect() const { return m_box; }
+    // The drawing's size inside the border, in exact twips (a fraction of a
+    // pixel when the box is not a whole number of pixels).
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    // Moves the canvas box without resizing it (scrolling).
+    void moveCanvas(double left, double top);
+    // Resizes the canvas box, clamped to the canvas limits; the drawing keeps
+    // its top-left pixels, new area shows the background colour, and the
+    // document counts as changed.
+    void resizeCanvas(double width, double height);
+    void dragHandle(CanvasLayout::Handle handle, double x, double y);
+
+    // Per-document variables shared with the tools (twips).
+    std::optional<double> hStartx;
+    double hStarty = 0;
+    double hMinX = -1;
+    double hMinY = -1;
+    double hMaxX = -1;
+    double hMaxY = -1.0;
+    std::optional<bool> hBanJingOk;
+    bool hBoolSelect = false;
+
+    // The figure bounding box starts over.
+    void resetFigureBox();
+
+    // Drops a floating selection without painting it; false when there was none.
+    bool cancelSelection();
+    // Forgets a fixed arc or sector radius; false when none was fixed.
+    bool cancelRadius();
+    // Keys that act on a floating selection. The region tool supplies the
+    // selection itself; until one exists these report that nothing happened.
+    bool nudgeSelection(double dx, double dy);
+    bool placeSelection();
+
+signals:
+    void captionChanged();
+    void canvasMoved();
+    void canvasResized();
+    void selectionChanged();
+    void radiusCancelled();
+
+private:
+    void followSurfaceSize();
+
+    std::unique_ptr<PictureSurface> m_canvas;
+    std::unique_ptr<UndoHistory> m_history;
+    QString m_caption;
+    QString m_tag;
+    bool m_dataChanged = false;
+    QRectF m_box;
+};

@@ -1,0 +1,243 @@
+#include "document/ui/FrmEdit.h"
+
+#include "app/ui/MessageButtons.h"
+#include "document/Document.h"
+#include "document/ModuleMain.h"
+#include "document/PictureSurface.h"
+#include "document/Twips.h"
+#include "document/ui/CanvasView.h"
+#include "document/ui/SizeHandleWidget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+
+QRect toPixels(const QRectF &twips)
+{
+    return QRect(Twips::toPixels(twips.left()), Twips::toPixels(twips.top()),
+        std::max(1, Twips::toPixels(twips.width())), std::max(1, Twips::toPixels(twips.height())));
+}
+
+}
+
+FrmEdit::FrmEdit(ModuleMain &module, Document &document, SaveHook save, QWidget *parent)
+    : QWidget(parent)
+    , m_module(module)
+    , m_document(&document)
+    , m_save(std::move(save))
+    , m_viewport(new QWidget(this))
+    , m_canvas(new CanvasView(document, m_viewport))
+    , m_widthHandle(new SizeHandleWidget(CanvasLayout::Handle::Width, m_viewport))
+    , m_heightHandle(new SizeHandleWidget(CanvasLayout::Handle::Height, m_viewport))
+    , m_bothHandle(new SizeHandleWidget(CanvasLayout::Handle::Both, m_viewport))
+    , m_hScroll(new QScrollBar(Qt::Horizontal, this))
+    , m_vScroll(new QScrollBar(Qt::Vertical, this))
+    , m_hword(new QPlainTextEdit(m_viewport))
+{
+    setObjectName(QStringLiteral("FrmEdit"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(document.Caption());
+    m_viewport->setObjectName(QStringLiteral("viewport"));
+    m_hScroll->setObjectName(QStringLiteral("HScroll1"));
+    m_vScroll->setObjectName(QStringLiteral("VScroll1"));
+    m_hword->setObjectName(QStringLiteral("hword"));
+    m_hword->hide();
+    for (SizeHandleWidget *handle : { m_widthHandle, m_heightHandle, m_bothHandle }) {
+        connect(handle, &SizeHandleWidget::dragged, this,
+            [this](CanvasLayout::Handle kind, double x, double y) {
+                if (m_document)
+                    m_document->dragHandle(kind, x, y);
+            });
+    }
+    connect(m_hScroll, &QScrollBar::valueChanged, this, &FrmEdit::scrollTo);
+    connect(m_vScroll, &QScrollBar::valueChanged, this, &FrmEdit::scrollTo);
+    connect(&document, &Document::captionChanged, this,
+        [this] { setWindowTitle(m_document->Caption()); });
+    connect(&document, &Document::canvasMoved, this, &FrmEdit::layoutCanvas);
+    connect(&document, &Document::canvasResized, this, [this] {
+        layoutCanvas();
+        layoutScrollBars();
+    });
+    resize(600, 400);
+    layoutCanvas();
+}
+
+FrmEdit::~FrmEdit() = default;
+
+Document *FrmEdit::document() const
+{
+    return m_document;
+}
+
+double FrmEdit::innerWidth() const
+{
+    return Twips::fromPixels(width());
+}
+
+double FrmEdit::innerHeight() const
+{
+    return Twips::fromPixels(height());
+}
+
+double FrmEdit::barExtent() const
+{
+    return Twips::fromPixels(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+}
+
+void FrmEdit::load()
+{
+    if (!m_document)
+        return;
+    const QSizeF size = CanvasLayout::initialCanvas(QSizeF(innerWidth(), innerHeight()), barExtent());
+    m_document->moveCanvas(0, 0);
+    m_document->resizeCanvas(size.width(), size.height());
+    m_document->resetFigureBox();
+    layoutScrollBars();
+}
+
+void FrmEdit::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutScrollBars();
+}
+
+void FrmEdit::layoutScrollBars()
+{
+    if (!m_document)
+        return;
+    const double bar = barExtent();
+    const QRectF canvas = m_document->canvasRect();
+    const double vLength = CanvasLayout::scrollBarLength(innerHeight(), bar);
+    const double hLength = CanvasLayout::scrollBarLength(innerWidth(), bar);
+    m_vScroll->setGeometry(toPixels(QRectF(innerWidth() - bar, 0, bar, vLength)));
+    m_hScroll->setGeometry(toPixels(QRectF(0, innerHeight() - bar, hLength, bar)));
+    m_viewport->setGeometry(toPixels(QRectF(0, 0, innerWidth() - bar, innerHeight() - bar)));
+    m_vScroll->setMaximum(CanvasLayout::scrollMaximum(canvas.top(), canvas.height(), innerHeight(),
+        bar, CanvasLayout::HandleStrip));
+    m_hScroll->setMaximum(CanvasLayout::scrollMaximum(canvas.left(), canvas.width(), innerWidth(),
+        bar, CanvasLayout::HandleStrip));
+    // A page is what the viewport shows, in 20-twip steps.
+    m_vScroll->setPageStep(std::max(1, int((innerHeight() - bar) / CanvasLayout::ScrollStep)));
+    m_hScroll->setPageStep(std::max(1, int((innerWidth() - bar) / CanvasLayout::ScrollStep)));
+}
+
+void FrmEdit::layoutCanvas()
+{
+    if (!m_document)
+        return;
+    const QRectF box = m_document->canvasRect();
+    const QSize drawing = m_document->Picture1().Image().size();
+    m_canvas->setGeometry(QRect(QPoint(Twips::toPixels(box.left()), Twips::toPixels(box.top())),
+        drawing + QSize(2, 2) * CanvasView::BorderPixels));
+    const CanvasLayout::Handles handles = CanvasLayout::handlesFor(box);
+    m_widthHandle->setGeometry(toPixels(handles.width));
+    m_heightHandle->setGeometry(toPixels(handles.height));
+    m_bothHandle->setGeometry(toPixels(handles.both));
+}
+
+void FrmEdit::scrollTo()
+{
+    if (m_document)
+        m_document->moveCanvas(CanvasLayout::offsetFor(m_hScroll->value()),
+            CanvasLayout::offsetFor(m_vScroll->value()));
+}
+
+void FrmEdit::setTextColour(const QColor &colour)
+{
+    QPalette palette = m_hword->palette();
+    palette.setColor(QPalette::Text, colour);
+    m_hword->setPalette(palette);
+}
+
+void FrmEdit::makeActive()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
+}
+
+ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, ClosePrompt::text(caption),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("ClosePrompt"));
+    useChineseButtonTexts(box);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return ClosePrompt::Answer::Yes;
+    case QMessageBox::No:
+        return ClosePrompt::Answer::No;
+    default:
+        return ClosePrompt::Answer::Cancel;
+    }
+}
+
+bool FrmEdit::queryUnload()
+{
+    if (m_closeApproved || !m_document)
+        return true;
+    // The question is about this window's picture: bring it to the front first.
+    if (m_module.hEditCount() > 1)
+        makeActive();
+    if (!m_document->DataChanged())
+        return m_closeApproved = true;
+    switch (askToSave(window(), m_document->Caption())) {
+    case ClosePrompt::Answer::Cancel:
+        return false;
+    case ClosePrompt::Answer::No:
+        m_document->setDataChanged(false);
+        return m_closeApproved = true;
+    case ClosePrompt::Answer::Yes:
+        return m_closeApproved = m_save && m_save(*m_document);
+    }
+    return false;
+}
+
+void FrmEdit::closeEvent(QCloseEvent *event)
+{
+    if (!queryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (Document *closing = m_document)
+        m_module.unload(closing);
+}
+
+void FrmEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_document || !m_document->hBoolSelect) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const double step = Twips::PerPixel;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_document->nudgeSelection(-step, 0);
+        break;
+    case Qt::Key_Up:
+        m_document->nudgeSelection(0, -step);
+        break;
+    case Qt::Key_Right:
+        m_document->nudgeSelection(step, 0);
+        break;
+    case Qt::Key_Down:
+        m_document->nudgeSelection(0, step);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_document->placeSelection();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

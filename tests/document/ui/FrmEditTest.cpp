@@ -1,0 +1,227 @@
+#include "support/MainWindowFixture.h"
+#include "support/ModalAnswer.h"
+
+#include "colour/ui/FrmColorTool.h"
+#include "document/CanvasInput.h"
+#include "document/ClosePrompt.h"
+#include "document/PictureSurface.h"
+#include "document/ui/CanvasView.h"
+#include "document/ui/SizeHandleWidget.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+void dragInside(QWidget *handle, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), handle->mapToGlobal(QPointF(at)),
+        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+}
+
+}
+
+using FrmEditTest = MainWindowTest;
+
+TEST_F(FrmEditTest, ANewCanvasFitsItsWindowWithNothingToScroll)
+{
+    FrmEdit *edit = main.editWindow(1);
+    EXPECT_EQ(edit->VScroll1()->maximum(), 0);
+    EXPECT_EQ(edit->HScroll1()->maximum(), 0);
+    const QRectF box = active()->canvasRect();
+    const double bar = edit->VScroll1()->width() * 15.0;
+    EXPECT_EQ(box.width(), edit->width() * 15.0 - bar - 25);
+    EXPECT_EQ(box.height(), edit->height() * 15.0 - edit->HScroll1()->height() * 15.0 - 25);
+}
+
+TEST_F(FrmEditTest, HandlesResizeTheCanvasWithinItsLimits)
+{
+    FrmEdit *edit = main.editWindow(1);
+    auto *right = edit->findChild<SizeHandleWidget *>("widthsizePicture");
+    auto *corner = edit->findChild<SizeHandleWidget *>("bothsizePicture");
+    ASSERT_NE(right, nullptr);
+    ASSERT_NE(corner, nullptr);
+    const QRectF before = active()->canvasRect();
+    active()->setDataChanged(false);
+
+    dragInside(right, QPoint(10, 3));
+    EXPECT_EQ(active()->canvasRect().width(), before.width() + 150);
+    EXPECT_EQ(active()->canvasRect().height(), before.height());
+    EXPECT_TRUE(active()->DataChanged());
+    EXPECT_GT(edit->HScroll1()->maximum(), 0);
+    EXPECT_EQ(right->x(), edit->canvas()->x() + edit->canvas()->width());
+
+    dragInside(right, QPoint(-5000, 0));
+    EXPECT_EQ(active()->canvasRect().width(), 1);
+    dragInside(corner, QPoint(5000, 5000));
+    EXPECT_EQ(active()->canvasRect().size(), QSizeF(36035, 30035));
+    EXPECT_EQ(active()->Picture1().pixelWidth(), 2400);
+    EXPECT_EQ(main.frmColorTool()->TextX()->text(), "2400.333");
+}
+
+TEST_F(FrmEditTest, ScrollingMovesTheCanvasAndAnEnlargedWindowKeepsTheOffsetReachable)
+{
+    FrmEdit *edit = main.editWindow(1);
+    active()->resizeCanvas(30000, 20000);
+    QScrollBar *v = edit->VScroll1();
+    ASSERT_GT(v->maximum(), 0);
+    v->setValue(v->maximum());
+    const int bottom = v->value();
+    EXPECT_EQ(active()->canvasRect().top(), -20.0 * bottom);
+    EXPECT_EQ(edit->canvas()->y(), qRound(-20.0 * bottom / 15));
+
+    edit->parentWidget()->resize(edit->parentWidget()->width(), edit->parentWidget()->height() + 200);
+    settle();
+    EXPECT_GE(v->maximum(), bottom);
+    EXPECT_EQ(v->value(), bottom);
+}
+
+TEST_F(FrmEditTest, TheCanvasShowsOneImagePixelPerPixel)
+{
+    FrmEdit *edit = main.editWindow(1);
+    active()->Picture1().PSet(5 * 15, 7 * 15, 0x0000FF);
+    const QImage shown = edit->canvas()->grab().toImage();
+    EXPECT_EQ(shown.pixel(6, 8) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(shown.pixel(7, 8) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0x000000u) << "the border";
+}
+
+TEST_F(FrmEditTest, CanvasPointerEventsArriveInTwips)
+{
+    struct Recorder : CanvasInput
+    {
+        std::vector<CanvasMouse> downs;
+        void mouseDown(const CanvasMouse &e) override { downs.push_back(e); }
+        void mouseMove(const CanvasMouse &) override { }
+        void mouseUp(const CanvasMouse &) override { }
+    } recorder;
+    CanvasView *canvas = main.editWindow(1)->canvas();
+    canvas->setInput(&recorder);
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(11, 6));
+    canvas->setInput(nullptr);
+    ASSERT_EQ(recorder.downs.size(), 1u);
+    EXPECT_EQ(recorder.downs[0].x, 150);
+    EXPECT_EQ(recorder.downs[0].y, 75);
+    EXPECT_EQ(recorder.downs[0].button, Qt::LeftButton);
+}
+
+TEST_F(FrmEditTest, AnUnchangedPictureClosesWithoutAsking)
+{
+    ModalAnswer answer({ QMessageBox::Cancel });
+    run("mnuFileClose");
+    EXPECT_TRUE(answer.texts.isEmpty());
+    EXPECT_TRUE(main.documentWindows().isEmpty());
+}
+
+TEST_F(FrmEditTest, TheClosePromptAsksWithTheCaptionAndHonoursEachAnswer)
+{
+    active()->setDataChanged(true);
+    {
+        ModalAnswer cancel({ QMessageBox::Cancel });
+        run("mnuFileClose");
+        ASSERT_EQ(cancel.texts.size(), 1);
+        EXPECT_EQ(cancel.titles[0], "New Picture 1");
+        EXPECT_EQ(cancel.texts[0], ClosePrompt::text(QStringLiteral("New Picture 1")));
+        EXPECT_EQ(main.documentWindows().size(), 1);
+        EXPECT_TRUE(active()->DataChanged());
+    }
+    {
+        // Yes saves; saving is not available yet, so the window stays open and changed.
+        ModalAnswer yes({ QMessageBox::Yes, QMessageBox::Ok });
+        run("mnuFileClose");
+        ASSERT_EQ(yes.names.size(), 2);
+        EXPECT_EQ(yes.names[1], "SaveNotAvailable");
+        EXPECT_EQ(main.documentWindows().size(), 1);
+        EXPECT_TRUE(active()->DataChanged());
+    }
+    {
+        ModalAnswer no({ QMessageBox::No });
+        run("mnuFileClose");
+        EXPECT_EQ(no.texts.size(), 1);
+        EXPECT_TRUE(main.documentWindows().isEmpty());
+    }
+}
+
+TEST_F(FrmEditTest, ThePromptNamesTheWindowBeingClosedAndCentresForLongCaptions)
+{
+    run("mnuFileNew");
+    const QString path = QStringLiteral("/home/user/pictures/holiday/2024/beach-sunset.bmp");
+    Document *first = module().hEditList(1);
+    first->setCaption(path);
+    first->setDataChanged(true);
+    ModalAnswer cancel({ QMessageBox::Cancel });
+    main.documentWindows()[0]->close();
+    settle();
+    ASSERT_EQ(cancel.titles.size(), 1);
+    EXPECT_EQ(cancel.titles[0], path);
+    EXPECT_EQ(cancel.texts[0], ClosePrompt::text(path));
+    EXPECT_EQ(active(), first) << "the closing window became the active one";
+}
+
+TEST_F(FrmEditTest, ExitStopsWhenAnyWindowRefusesAndLeavesAllOpen)
+{
+    run("mnuFileNew");
+    run("mnuFileNew");
+    module().hEditList(1)->setDataChanged(true);
+    module().hEditList(3)->setDataChanged(true);
+    {
+        ModalAnswer answers({ QMessageBox::No, QMessageBox::Cancel });
+        run("mnuFileExit");
+        EXPECT_EQ(answers.texts.size(), 2);
+    }
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.documentWindows().size(), 3);
+    {
+        ModalAnswer answers({ QMessageBox::No });
+        run("mnuFileExit");
+        EXPECT_EQ(answers.texts.size(), 1) << "the first window was already answered";
+    }
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(module().hEditCount(), 0);
+}
+
+TEST_F(FrmEditTest, CloseAllVisitsEveryWindowAndKeepsTheRefusedOne)
+{
+    run("mnuFileNew");
+    run("mnuFileNew");
+    Document *middle = module().hEditList(2);
+    middle->setDataChanged(true);
+    ModalAnswer cancel({ QMessageBox::Cancel });
+    run("mnuAllFileClose");
+    ASSERT_EQ(main.documentWindows().size(), 1);
+    EXPECT_EQ(module().hEditList(1), middle);
+    EXPECT_EQ(middle->Tag(), "1");
+}
+
+TEST_F(FrmEditTest, UndoAndRedoCommandsFollowTheActiveHistory)
+{
+    module().TakeUndoSnapshot(0, 0, 150, 150);
+    active()->Picture1().PSet(15, 15, 0x00FF00);
+    settle();
+    EXPECT_TRUE(action("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(action("mnuEditUndo")->text(), "撤消");
+    EXPECT_EQ(action("撤消")->toolTip(), "撤消");
+    EXPECT_TRUE(action("撤消")->isEnabled());
+    EXPECT_FALSE(action("重复")->isEnabled());
+
+    main.tbToolBar_ButtonClick(QStringLiteral("撤消"));
+    EXPECT_EQ(active()->Picture1().Image().pixel(1, 1) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(action("mnuEditUndo")->text(), "无法撤消");
+    EXPECT_EQ(action("mnuEditRedo")->text(), "重复");
+    EXPECT_EQ(action("重复")->toolTip(), "重复");
+
+    run("mnuEditRedo");
+    EXPECT_EQ(active()->Picture1().Image().pixel(1, 1) & 0xFFFFFF, 0x00FF00u);
+
+    // A second window shows its own, empty history; back in the first, its own again.
+    Document *first = active();
+    run("mnuFileNew");
+    EXPECT_EQ(action("mnuEditUndo")->text(), "无法撤消");
+    main.workArea()->setActiveSubWindow(main.documentWindows()[0]);
+    settle();
+    EXPECT_EQ(active(), first);
+    EXPECT_EQ(action("mnuEditUndo")->text(), "撤消");
+}
