@@ -69,8 +69,8 @@ QWidget *FrmColorTool::buildReadouts()
     m_text1 = readout("Text1", QStringLiteral("编辑坐标(X Y)"), 90, readouts);
     m_text1->setReadOnly(true);
     const QString sizeTip = QStringLiteral("图片尺寸(宽х高)");
-    m_textX = readout("TextX", sizeTip, 50, readouts);
-    m_textY = readout("TextY", sizeTip, 50, readouts);
+    m_textX = readout("TextX", sizeTip, 70, readouts);
+    m_textY = readout("TextY", sizeTip, 70, readouts);
     auto *times = new QLabel(QStringLiteral("х"), readouts);
     times->setObjectName(QStringLiteral("Label3"));
     row->addWidget(m_text1);
