@@ -22,4 +22,6 @@ public:
     virtual void mouseDown(const CanvasMouse &event) = 0;
     virtual void mouseMove(const CanvasMouse &event) = 0;
     virtual void mouseUp(const CanvasMouse &event) = 0;
+    // The second click of a double click comes here instead of mouseDown.
+    virtual void doubleClick(const CanvasMouse &) { }
 };

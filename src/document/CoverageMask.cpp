@@ -190,21 +190,28 @@ void CoverageMask::apply(QImage &target, Mark mark, const RasterOp::PenOperation
 
 namespace {
 
-// Marks in `columns` every column of `row` that holds a mark, skipping clear
-// words of eight bytes at a time.
+// Marks in `columns` every column of `row` that holds a mark. A plain loop
+// the compiler turns into wide vector ORs: faster than skipping clear words.
 void orRow(uchar *__restrict columns, const uchar *__restrict row, int width)
 {
-    int x = 0;
-    for (; x + 8 <= width; x += 8) {
-        quint64 word;
-        std::memcpy(&word, row + x, sizeof word);
-        if (word == 0)
-            continue;
-        for (int i = 0; i < 8; ++i)
-            columns[x + i] |= row[x + i];
-    }
-    for (; x < width; ++x)
+    for (int x = 0; x < width; ++x)
         columns[x] |= row[x];
+}
+
+// The first column at or after x that holds a mark, or width; clear words of
+// eight columns are passed over at once.
+int nextMarked(const uchar *columns, int x, int width)
+{
+    while (x + 8 <= width) {
+        quint64 word;
+        std::memcpy(&word, columns + x, sizeof word);
+        if (word != 0)
+            break;
+        x += 8;
+    }
+    while (x < width && !columns[x])
+        ++x;
+    return x;
 }
 
 }
@@ -227,8 +234,7 @@ QRegion CoverageMask::footprint(int bandHeight) const
             orRow(columns.data(), row(y), width);
         int x = 0;
         while (x < width) {
-            while (x < width && !columns[size_t(x)])
-                ++x;
+            x = nextMarked(columns.data(), x, width);
             if (x == width)
                 break;
             const int start = x;

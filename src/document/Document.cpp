@@ -1,6 +1,7 @@
 #include "document/Document.h"
 
 #include "document/PictureSurface.h"
+#include "document/RubberBand.h"
 #include "document/Twips.h"
 #include "history/UndoHistory.h"
 
@@ -8,15 +9,9 @@ namespace {
 
 // The drawing inside a box of `extent` twips: the border takes 30 twips. A
 // drawing keeps at least one pixel, however narrow the box.
-double drawingTwips(double extent)
-{
-    return std::max(0.0, extent - CanvasLayout::BorderTwips);
-}
+double drawingTwips(double extent) { return std::max(0.0, extent - CanvasLayout::BorderTwips); }
 
-int drawingPixels(double extent)
-{
-    return std::max(1, Twips::toPixels(drawingTwips(extent)));
-}
+int drawingPixels(double extent) { return std::max(1, Twips::toPixels(drawingTwips(extent))); }
 
 }
 
@@ -24,12 +19,13 @@ Document::Document(QObject *parent)
     : QObject(parent)
     , m_canvas(std::make_unique<PictureSurface>(DefaultWidth, DefaultHeight))
     , m_history(std::make_unique<UndoHistory>())
+    , m_rubberBand(std::make_unique<RubberBand>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
 {
     // A new picture replaced wholesale (opened, pasted as the picture) is a change.
-    connect(m_canvas.get(), &PictureSurface::pictureChanged, this,
-        [this] { m_dataChanged = true; });
+    connect(
+        m_canvas.get(), &PictureSurface::pictureChanged, this, [this] { m_dataChanged = true; });
     connect(m_canvas.get(), &PictureSurface::resized, this, &Document::followSurfaceSize);
 }
 
@@ -43,15 +39,11 @@ void Document::setCaption(const QString &caption)
     emit captionChanged();
 }
 
-double Document::ScaleWidth() const
-{
-    return drawingTwips(m_box.width());
-}
+// The drawing is whole pixels: its size in twips is a whole number of pixels,
+// whatever the box around it measures.
+double Document::ScaleWidth() const { return m_canvas->ScaleWidth(); }
 
-double Document::ScaleHeight() const
-{
-    return drawingTwips(m_box.height());
-}
+double Document::ScaleHeight() const { return m_canvas->ScaleHeight(); }
 
 void Document::moveCanvas(double left, double top)
 {
@@ -93,13 +85,7 @@ void Document::followSurfaceSize()
     emit canvasResized();
 }
 
-void Document::resetFigureBox()
-{
-    hMinX = -1;
-    hMinY = -1;
-    hMaxX = -1;
-    hMaxY = -1.0;
-}
+void Document::setInput(std::unique_ptr<CanvasInput> input) { m_input = std::move(input); }
 
 bool Document::cancelSelection()
 {
@@ -119,12 +105,6 @@ bool Document::cancelRadius()
     return true;
 }
 
-bool Document::nudgeSelection(double, double)
-{
-    return false;
-}
+bool Document::nudgeSelection(double, double) { return false; }
 
-bool Document::placeSelection()
-{
-    return false;
-}
+bool Document::placeSelection() { return false; }

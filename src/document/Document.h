@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/CanvasInput.h"
 #include "document/CanvasLayout.h"
+#include "document/FigureAnchors.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -10,6 +13,7 @@
 #include <optional>
 
 class PictureSurface;
+class RubberBand;
 class UndoHistory;
 
 // One open picture: the canvas `Picture1` with its place in the window, the
@@ -53,18 +57,22 @@ public:
     void resizeCanvas(double width, double height);
     void dragHandle(CanvasLayout::Handle handle, double x, double y);
 
-    // Per-document variables shared with the tools (twips).
-    std::optional<double> hStartx;
-    double hStarty = 0;
-    double hMinX = -1;
-    double hMinY = -1;
-    double hMaxX = -1;
-    double hMaxY = -1.0;
+    // Where the figure being drawn stands (hStartx, hLastX, hMinX, ...), shared
+    // by every tool of this document; twips.
+    FigureAnchors anchors;
     std::optional<bool> hBanJingOk;
     bool hBoolSelect = false;
 
     // The figure bounding box starts over.
-    void resetFigureBox();
+    void resetFigureBox() { anchors.resetFigureBox(); }
+
+    // The preview of the figure being dragged out, shown over the canvas.
+    RubberBand &rubberBand() { return *m_rubberBand; }
+    // Where the canvas's pointer events go: the drawing tools.
+    CanvasInput *input() const { return m_input.get(); }
+    void setInput(std::unique_ptr<CanvasInput> input);
+    // Asks the window to pop up the Edit menu at a canvas point (twips).
+    void requestEditMenu(double x, double y) { emit editMenuRequested(QPointF(x, y)); }
 
     // Drops a floating selection without painting it; false when there was none.
     bool cancelSelection();
@@ -81,12 +89,15 @@ signals:
     void canvasResized();
     void selectionChanged();
     void radiusCancelled();
+    void editMenuRequested(const QPointF &at);
 
 private:
     void followSurfaceSize();
 
     std::unique_ptr<PictureSurface> m_canvas;
     std::unique_ptr<UndoHistory> m_history;
+    std::unique_ptr<RubberBand> m_rubberBand;
+    std::unique_ptr<CanvasInput> m_input;
     QString m_caption;
     QString m_tag;
     bool m_dataChanged = false;

@@ -6,6 +6,7 @@
 #include "document/PictureSurface.h"
 #include "document/RasterOp.h"
 #include "history/UndoHistory.h"
+#include "tools/DocumentCanvasInput.h"
 #include "tools/ToolPaletteModel.h"
 
 namespace {
@@ -54,6 +55,7 @@ Document *ModuleMain::NewPicture()
     Document *document = m_edits.back().get();
     m_active = document;
     document->setTag(QString::number(hEditCount()));
+    document->setInput(std::make_unique<DocumentCanvasInput>(*this, *document));
     document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
     // A resized canvas shows its new size in the colour window.
     connect(document, &Document::canvasResized, this, [this, document] { showSizeOf(*document); });

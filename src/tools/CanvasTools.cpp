@@ -1,8 +1,8 @@
 #include "tools/CanvasTools.h"
 
+#include "document/FigureAnchors.h"
 #include "document/PictureSurface.h"
 #include "tools/CanvasToolHost.h"
-#include "tools/FigureAnchors.h"
 #include "tools/FigureTools.h"
 #include "tools/PointerTools.h"
 #include "tools/ToolCode.h"
@@ -33,7 +33,7 @@ CanvasTool *CanvasTools::toolFor(int code) const
     return it == m_tools.end() ? &idle : it->second.get();
 }
 
-void CanvasTools::mouseDown(const PointerEvent &event)
+void CanvasTools::mouseDown(const CanvasMouse &event)
 {
     FigureAnchors &a = m_host.anchors();
     if (event.button == Qt::RightButton) {
@@ -56,7 +56,7 @@ void CanvasTools::mouseDown(const PointerEvent &event)
     toolFor(code)->press(m_host, event.x, event.y);
 }
 
-void CanvasTools::mouseMove(const PointerEvent &event)
+void CanvasTools::mouseMove(const CanvasMouse &event)
 {
     // Only a drag with the left button alone draws; with both buttons held
     // the moves are ignored until the right one is let go.
@@ -68,7 +68,7 @@ void CanvasTools::mouseMove(const PointerEvent &event)
     m_host.showPointer(pointerText(event.x, event.y));
 }
 
-void CanvasTools::mouseUp(const PointerEvent &event)
+void CanvasTools::mouseUp(const CanvasMouse &event)
 {
     if (event.button != Qt::LeftButton)
         return;
@@ -76,7 +76,7 @@ void CanvasTools::mouseUp(const PointerEvent &event)
     toolFor(m_host.tool())->release(m_host, event.x, event.y);
 }
 
-void CanvasTools::doubleClick(const PointerEvent &)
+void CanvasTools::doubleClick(const CanvasMouse &)
 {
     if (m_host.tool() == ToolCode::Polyline)
         toolFor(ToolCode::Polyline)->doubleClick(m_host);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "document/CanvasInput.h"
 #include "tools/CanvasTool.h"
-#include "tools/PointerEvent.h"
 
 #include <QString>
 
@@ -13,16 +13,16 @@ class CanvasToolHost;
 // The canvas's three pointer handlers and its double click: the common
 // skeleton (left button only, the button state during a drag, the position
 // read-out, the right-button menu) and the dispatch on the tool code.
-class CanvasTools
+class CanvasTools : public CanvasInput
 {
 public:
     explicit CanvasTools(CanvasToolHost &host);
-    ~CanvasTools();
+    ~CanvasTools() override;
 
-    void mouseDown(const PointerEvent &event);
-    void mouseMove(const PointerEvent &event);
-    void mouseUp(const PointerEvent &event);
-    void doubleClick(const PointerEvent &event);
+    void mouseDown(const CanvasMouse &event) override;
+    void mouseMove(const CanvasMouse &event) override;
+    void mouseUp(const CanvasMouse &event) override;
+    void doubleClick(const CanvasMouse &event) override;
 
     // The read-out of a canvas point in pixels: "120  45" for (1800, 675) twips.
     static QString pointerText(double x, double y);

@@ -1,9 +1,9 @@
 #include "tools/FigureTools.h"
 
+#include "document/FigureAnchors.h"
+#include "document/RubberBand.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
-#include "tools/FigureAnchors.h"
-#include "tools/RubberBand.h"
 
 #include <cmath>
 

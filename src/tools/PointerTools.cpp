@@ -1,10 +1,10 @@
 #include "tools/PointerTools.h"
 
+#include "document/FigureAnchors.h"
 #include "document/PictureSurface.h"
+#include "document/RubberBand.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
-#include "tools/FigureAnchors.h"
-#include "tools/RubberBand.h"
 
 namespace {
 

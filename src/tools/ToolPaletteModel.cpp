@@ -4,8 +4,7 @@
 
 ToolPaletteModel::ToolPaletteModel(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void ToolPaletteModel::setText1(const QString &text)
 {

@@ -39,8 +39,8 @@ TEST(Document, TheBoxIsClampedAndTheDrawingLosesTheBorder)
     Document d;
     d.dragHandle(CanvasLayout::Handle::Both, -1e6, 1e6);
     EXPECT_EQ(d.canvasRect().size(), QSizeF(1, 30035));
-    EXPECT_EQ(d.ScaleWidth(), 0);
     EXPECT_EQ(d.Picture1().pixelWidth(), 1) << "a drawing keeps one pixel";
+    EXPECT_EQ(d.ScaleWidth(), 15) << "the drawing is whole pixels";
     EXPECT_EQ(d.Picture1().pixelHeight(), 2000); // (30035 - 30) / 15 = 2000.33
 }
 

@@ -160,7 +160,7 @@ TEST(ModuleMain, ActivationShowsTheSizeAndAppliesTheSharedSettings)
 
     m.module.activate(first);
     EXPECT_EQ(m.module.ActiveEdit(), first);
-    EXPECT_EQ(m.module.colourTool().TextX(), "64.66666");
+    EXPECT_EQ(m.module.colourTool().TextX(), "65") << "whole pixels: 970 twips inside the border";
     EXPECT_EQ(m.module.colourTool().TextY(), "38");
     EXPECT_EQ(m.module.colourTool().Text1(), "");
     EXPECT_EQ(first->Picture1().ForeColor(), 0x123456u);
@@ -209,12 +209,12 @@ TEST(ModuleMain, ResizingTheCanvasShowsItsNewSize)
 TEST(ModuleMainUndo, ASnapshotResetsTheFigureBoxAndEnablesUndo)
 {
     Module m;
-    m.active().hMinX = 10;
-    m.active().hMaxY = 20;
+    m.active().anchors.hMinX = 10;
+    m.active().anchors.hMaxY = 20;
     EXPECT_FALSE(m.module.commandContext().canUndo);
     m.module.TakeUndoSnapshot(0, 0, 150, 150);
-    EXPECT_EQ(m.active().hMinX, -1);
-    EXPECT_EQ(m.active().hMaxY, -1.0);
+    EXPECT_EQ(m.active().anchors.hMinX, -1);
+    EXPECT_EQ(m.active().anchors.hMaxY, -1.0);
     EXPECT_TRUE(m.module.commandContext().canUndo);
     EXPECT_FALSE(m.module.commandContext().canRedo);
 }

@@ -4,8 +4,8 @@
 #include "history/UndoHistory.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
-#include "tools/FigureAnchors.h"
-#include "tools/RubberBand.h"
+#include "document/FigureAnchors.h"
+#include "document/RubberBand.h"
 
 #include <QRectF>
 
@@ -59,18 +59,18 @@ public:
     void press(double x, double y, Qt::MouseButton b = Qt::LeftButton)
     {
         m_held |= b;
-        m_tools.mouseDown({ x * 15, y * 15, b, m_held });
+        m_tools.mouseDown({ x * 15, y * 15, b, m_held, {} });
     }
-    void move(double x, double y) { m_tools.mouseMove({ x * 15, y * 15, Qt::NoButton, m_held }); }
+    void move(double x, double y) { m_tools.mouseMove({ x * 15, y * 15, Qt::NoButton, m_held, {} }); }
     void release(double x, double y, Qt::MouseButton b = Qt::LeftButton)
     {
         m_held &= ~Qt::MouseButtons(b);
-        m_tools.mouseUp({ x * 15, y * 15, b, m_held });
+        m_tools.mouseUp({ x * 15, y * 15, b, m_held, {} });
     }
     void doubleClick(double x, double y)
     {
         m_held |= Qt::LeftButton;
-        m_tools.doubleClick({ x * 15, y * 15, Qt::LeftButton, m_held });
+        m_tools.doubleClick({ x * 15, y * 15, Qt::LeftButton, m_held, {} });
     }
     void drag(double x0, double y0, double x1, double y1)
     {

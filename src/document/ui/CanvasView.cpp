@@ -3,6 +3,7 @@
 #include "document/CanvasInput.h"
 #include "document/Document.h"
 #include "document/PictureSurface.h"
+#include "document/RubberBand.h"
 #include "document/Twips.h"
 
 #include <QMouseEvent>
@@ -13,7 +14,8 @@ namespace {
 CanvasMouse toCanvas(const QMouseEvent &event)
 {
     CanvasMouse mouse;
-    const QPointF at = event.position() - QPointF(CanvasView::BorderPixels, CanvasView::BorderPixels);
+    const QPointF at
+        = event.position() - QPointF(CanvasView::BorderPixels, CanvasView::BorderPixels);
     mouse.x = at.x() * Twips::PerPixel;
     mouse.y = at.y() * Twips::PerPixel;
     mouse.button = event.button();
@@ -34,9 +36,13 @@ CanvasView::CanvasView(Document &document, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::ClickFocus);
-    connect(&document.Picture1(), &PictureSurface::changed, this, [this](const QRect &pixels) {
-        update(pixels.translated(BorderPixels, BorderPixels));
-    });
+    // The pointer read-out follows the pointer with no button held as well.
+    setMouseTracking(true);
+    connect(&document.Picture1(), &PictureSurface::changed, this,
+        [this](const QRect &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
+    connect(&document.rubberBand(), &RubberBand::changed, this,
+        [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
+    m_input = document.input();
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)
@@ -53,9 +59,21 @@ void CanvasView::paintEvent(QPaintEvent *event)
     // smoothing, stays crisp.
     const QImage &image = m_document->Picture1().Image();
     const QRect target(QPoint(BorderPixels, BorderPixels), image.size());
-    const QRect dirty = event->rect() & target;
-    if (!dirty.isEmpty())
-        painter.drawImage(dirty, image, dirty.translated(-BorderPixels, -BorderPixels));
+    const RubberBand &band = m_document->rubberBand();
+    for (const QRect &r : event->region()) {
+        const QRect part = r & target;
+        if (part.isEmpty())
+            continue;
+        const QRect pixels = part.translated(-BorderPixels, -BorderPixels);
+        if (band.isVisible() && band.region().intersects(pixels)) {
+            // The rubber band is shown over a copy; the picture never holds it.
+            QImage shown = image.copy(pixels);
+            band.composeOnto(shown, pixels.topLeft());
+            painter.drawImage(part.topLeft(), shown);
+        } else {
+            painter.drawImage(part, image, pixels);
+        }
+    }
     // What the border does not reach (a box narrower than its drawing) is the window's colour.
     const QRegion rest = QRegion(rect().adjusted(1, 1, -1, -1)) - QRegion(target);
     for (const QRect &r : rest)
@@ -78,4 +96,11 @@ void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_input)
         m_input->mouseUp(toCanvas(*event));
+}
+
+void CanvasView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is the double click alone.
+    if (m_input)
+        m_input->doubleClick(toCanvas(*event));
 }

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
@@ -66,8 +67,20 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, SaveHook save, QWidget 
         layoutCanvas();
         layoutScrollBars();
     });
+    connect(&document, &Document::editMenuRequested, this, &FrmEdit::popUpEditMenu);
     resize(600, 400);
     layoutCanvas();
+}
+
+void FrmEdit::popUpEditMenu(const QPointF &at)
+{
+    // The main window's Edit menu, at the canvas point that was pressed.
+    auto *menu = window()->findChild<QMenu *>(QStringLiteral("mnuedit"));
+    if (!menu)
+        return;
+    const QPoint local(Twips::toPixels(at.x()) + CanvasView::BorderPixels,
+        Twips::toPixels(at.y()) + CanvasView::BorderPixels);
+    menu->popup(m_canvas->mapToGlobal(local));
 }
 
 FrmEdit::~FrmEdit() = default;

@@ -52,6 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void popUpEditMenu(const QPointF &at);
     void layoutScrollBars();
     void layoutCanvas();
     void scrollTo();

@@ -308,9 +308,9 @@ TEST_F(FrmMainTest, NumberBoxesKeepOnlyTheDigitsTheUserTypes)
     sizeX->clear();
     QTest::keyClicks(sizeX, QStringLiteral("12.5"));
     EXPECT_EQ(sizeX->text(), "125");
-    // The program's own read-out keeps its fraction.
+    // The program's own read-out is not filtered.
     active()->resizeCanvas(1000, 600);
-    EXPECT_EQ(sizeX->text(), "64.66666");
+    EXPECT_EQ(sizeX->text(), "65");
 }
 
 TEST_F(FrmMainTest, AboutBoxOpensAndCloses)

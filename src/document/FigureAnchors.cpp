@@ -1,4 +1,4 @@
-#include "tools/FigureAnchors.h"
+#include "document/FigureAnchors.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/RubberBand.h"
+#include "document/RubberBand.h"
 
 void RubberBand::show(PictureSurface::Figure figure)
 {

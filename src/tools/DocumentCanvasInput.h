@@ -1,0 +1,38 @@
+#pragma once
+
+#include "document/CanvasInput.h"
+#include "tools/CanvasToolHost.h"
+#include "tools/CanvasTools.h"
+
+class Document;
+class ModuleMain;
+
+// A document's canvas input: the canvas tools drawing on that document, with
+// the shared settings (tool, draw mode, colours, read-outs, the history of
+// the active document) taken from the module.
+class DocumentCanvasInput : public CanvasInput, private CanvasToolHost
+{
+public:
+    DocumentCanvasInput(ModuleMain &module, Document &document);
+
+    void mouseDown(const CanvasMouse &event) override { m_tools.mouseDown(event); }
+    void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
+    void mouseUp(const CanvasMouse &event) override { m_tools.mouseUp(event); }
+    void doubleClick(const CanvasMouse &event) override { m_tools.doubleClick(event); }
+
+private:
+    PictureSurface &canvas() override;
+    FigureAnchors &anchors() override;
+    RubberBand &rubberBand() override;
+    int tool() const override;
+    int userDrawMode() const override;
+    ColourValue drawingColour() const override;
+    void TakeUndoSnapshot(double x, double y, double width, double height) override;
+    void setDataChanged() override;
+    void showPointer(const QString &text) override;
+    void popUpEditMenu(double x, double y) override;
+
+    ModuleMain &m_module;
+    Document &m_document;
+    CanvasTools m_tools;
+};
