@@ -184,3 +184,55 @@ TEST(FigureTools, PointerReadOutInPixels)
     EXPECT_EQ(CanvasTools::pointerText(-15, 0), "-1  0");
     EXPECT_EQ(CanvasTools::pointerText(1807.5, 7.5), "120.5  0.5");
 }
+
+// Every draw mode, and for boxes and ellipses every width, style and fill:
+// the tool draws what the surface draws for the same figure, and undo takes
+// it all away.
+TEST(FigureTools, EveryModeStyleFillAndWidthDrawsAndUndoes)
+{
+    const QImage noise = noiseImage(120, 90, 12);
+    struct Case
+    {
+        int tool, mode, width, drawStyle, fillStyle;
+    };
+    std::vector<Case> cases;
+    for (int mode = 1; mode <= 16; ++mode)
+        cases.push_back({ ToolCode::Line, mode, 1, 0, 1 });
+    for (int tool : { ToolCode::Rectangle, ToolCode::Ellipse })
+        for (int width : { 1, 4 })
+            for (int drawStyle = 0; drawStyle <= 6; ++drawStyle)
+                for (int fillStyle : { 0, 1, 5 })
+                    cases.push_back({ tool, 7, width, drawStyle, fillStyle });
+    for (const Case &c : cases) {
+        FakeToolHost host(120, 90);
+        host.hTool = c.tool;
+        host.drawMode = c.mode;
+        host.surface.setImage(noise);
+        host.surface.setDrawWidth(c.width);
+        host.surface.setDrawStyle(c.drawStyle);
+        host.surface.setFillStyle(c.fillStyle);
+        host.surface.setFillColor(0x3366CC);
+        host.surface.setForeColor(0x00AA00);
+        const QImage want = expected(host, [&](PictureSurface &s) {
+            s.setDrawWidth(c.width);
+            s.setDrawStyle(c.drawStyle);
+            s.setFillStyle(c.fillStyle);
+            s.setFillColor(0x3366CC);
+            s.setForeColor(0x00AA00);
+            if (c.tool == ToolCode::Line)
+                s.Line(px(10), px(80), px(100), px(15), host.colour);
+            else if (c.tool == ToolCode::Rectangle)
+                s.Line(px(10), px(80), px(100), px(15), std::nullopt, LineShape::Box);
+            else
+                s.Circle(px(55), px(47.5), px(45), std::nullopt, std::nullopt, 65.0 / 90.0);
+        });
+        CanvasTools tools(host);
+        Pointer(tools).drag(10, 80, 100, 15);
+        const std::string what = "tool " + std::to_string(c.tool) + " mode " + std::to_string(c.mode)
+            + " width " + std::to_string(c.width) + " style " + std::to_string(c.drawStyle)
+            + " fill " + std::to_string(c.fillStyle);
+        ASSERT_EQ(host.surface.Image(), want) << what;
+        host.history.undo(host.surface);
+        ASSERT_EQ(host.surface.Image(), noise) << what;
+    }
+}
