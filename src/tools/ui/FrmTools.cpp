@@ -100,7 +100,8 @@ QWidget *FrmTools::buildButtons()
     m_marker->setObjectName(QStringLiteral("Picture1"));
     m_marker->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_marker->setStyleSheet(
-        QStringLiteral("#Picture1 { border: 2px solid palette(highlight); border-radius: 4px; }"));
+        QStringLiteral("#Picture1 { border: 2px solid palette(highlight); border-radius: 4px;"
+                       " background: rgba(48, 140, 198, 40); }"));
     return area;
 }
 

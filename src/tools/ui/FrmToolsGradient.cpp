@@ -28,7 +28,7 @@ constexpr int GradientLinesTop = 82;
 
 QFrame *FrmTools::buildGradientFrame()
 {
-    QFrame *box = newFrame(2, GradientLinesTop + 3 * PickerPitch + 3);
+    QFrame *box = newFrame(2, GradientLinesTop);
     m_startWell
         = new GradientWell(QStringLiteral("hstartcolorPicture"), QStringLiteral("起始色"), box);
     m_startWell->setGeometry(3, 3, 24, 20);
@@ -106,8 +106,11 @@ void FrmTools::refreshGradientOptions()
     m_frameWidth->setVisible(options.widthBoxVisible());
     m_frameWidth->setToolTip(m_model.hlinewidthTextToolTip());
     m_angle->setVisible(options.angleBoxVisible());
+    const bool lines = m_model.gradientLinesVisible();
     for (PickerWidget *picker : m_pickers) {
         if (picker->picker().set == PickerSet::GradientLine)
-            picker->setVisible(m_model.gradientLinesVisible());
+            picker->setVisible(lines);
     }
+    // The text tool has no line styles: the group ends below its options.
+    m_frames[1]->setFixedHeight(GradientLinesTop + (lines ? 3 * PickerPitch + 3 : 0));
 }
