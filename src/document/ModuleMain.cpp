@@ -24,7 +24,7 @@ ModuleMain::ModuleMain()
     : m_drawMode(ModeMenu::drawModeMenu())
     , m_pasteMode(ModeMenu::pasteModeMenu())
     , m_colourTool(std::make_unique<ColourToolModel>())
-    , m_tools(std::make_unique<ToolPaletteModel>())
+    , m_tools(std::make_unique<ToolPaletteModel>(*this))
 {
 }
 
@@ -190,6 +190,12 @@ void ModuleMain::CancelRadius()
 {
     if (m_active)
         m_active->cancelRadius();
+}
+
+void ModuleMain::ResetTextBox()
+{
+    if (m_active)
+        emit textBoxReset(m_active);
 }
 
 CommandContext ModuleMain::commandContext() const

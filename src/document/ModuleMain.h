@@ -83,6 +83,9 @@ public:
     void redo();
     void CancelSelection();
     void CancelRadius();
+    // Hides the active document's text box and empties it, and sets its
+    // label back to "H": choosing any tool but text ends the text box.
+    void ResetTextBox();
 
     CommandContext commandContext() const;
 
@@ -93,6 +96,9 @@ signals:
     // window's commands may have changed (RefreshUndoMenus,
     // SetSelectionCommands, SetDocumentCommands and the mode menus all end here).
     void commandsChanged();
+    // The document's text box `hword` is to be hidden and emptied and
+    // `hwordLabel` captioned "H"; its window does that.
+    void textBoxReset(Document *document);
 
 private:
     void applyPenAndStyles(Document &document);

@@ -172,17 +172,18 @@ TEST(ModuleMain, ActivationShowsTheSizeAndAppliesTheSharedSettings)
     EXPECT_EQ(pixel(*first, 1, 1), 0x00FF00u) << "activation keeps the drawing";
 }
 
-TEST(ModuleMain, AnEmptyLineWidthBoxKeepsTheCanvasWidth)
+TEST(ModuleMain, TheLineWidthBoxAlwaysHoldsAUsableWidth)
 {
     Module m;
     m.module.tools().setText1(QStringLiteral("3"));
     m.module.activate(&m.active());
-    m.module.tools().setText1(QString());
-    m.module.activate(&m.active());
     EXPECT_EQ(m.active().Picture1().DrawWidth(), 3);
+    m.module.tools().setText1(QString());
+    EXPECT_EQ(m.module.tools().Text1(), "1");
     m.module.tools().setText1(QStringLiteral("99999"));
+    EXPECT_EQ(m.module.tools().Text1(), "500");
     m.module.activate(&m.active());
-    EXPECT_EQ(m.active().Picture1().DrawWidth(), 32767);
+    EXPECT_EQ(m.active().Picture1().DrawWidth(), 500);
 }
 
 TEST(ModuleMain, ApplyCanvasSettingsClearsToTheBackgroundAndSetsStyles)

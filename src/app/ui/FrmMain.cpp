@@ -14,6 +14,7 @@
 #include "tools/ui/FrmTools.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -136,10 +137,22 @@ void FrmMain::openWindowFor(Document *document)
     connect(edit->hword(), &QWidget::customContextMenuRequested, this, [this, edit](QPoint at) {
         m_menus->contextMenu()->popup(edit->hword()->mapToGlobal(at));
     });
+    connect(m_module.get(), &ModuleMain::textBoxReset, edit, [edit](Document *picture) {
+        if (picture == edit->document())
+            resetTextBox(*edit);
+    });
     window->show();
     edit->load();
     if (m_module->hArrange != WindowArrangement::None)
         WindowArranger::arrange(*m_workArea, documentWindows(), m_module->hArrange);
+}
+
+void FrmMain::resetTextBox(FrmEdit &edit)
+{
+    edit.hword()->hide();
+    edit.hword()->clear();
+    if (auto *label = edit.findChild<QLabel *>(QStringLiteral("hwordLabel")))
+        label->setText(QStringLiteral("H"));
 }
 
 void FrmMain::onWindowActivated(QMdiSubWindow *window)

@@ -64,6 +64,8 @@ private:
     void showWindowList();
     FrmEdit *activeEditWindow() const;
     static FrmEdit *editOf(QMdiSubWindow *window);
+    // The text tool's box goes away when another tool is chosen.
+    static void resetTextBox(FrmEdit &edit);
     bool savePicture(Document &document);
 
     // Command handlers (FrmMainCommands.cpp).

@@ -1,0 +1,36 @@
+#include "tools/ui/GradientWell.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+GradientWell::GradientWell(const QString &name, const QString &toolTip, QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    setToolTip(toolTip);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+}
+
+void GradientWell::setColour(ColourValue colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void GradientWell::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(contentsRect(),
+        QColor(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour)));
+    painter.end();
+    QFrame::paintEvent(event);
+}
+
+void GradientWell::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
