@@ -94,6 +94,13 @@ QWidget *FrmTools::buildButtons()
             ButtonHeight);
         connect(button, &ToolButtonWidget::focused, this,
             [this, number = tool.number] { m_model.CommandGotFocus(number); });
+        // The click that brought the window back still chooses a tool that is
+        // not the chosen one; the chosen one's button stays as it is.
+        connect(button, &ToolButtonWidget::clickedWithReturnedFocus, this,
+            [this, number = tool.number] {
+                if (m_model.markedButton() != number)
+                    m_model.CommandGotFocus(number);
+            });
         m_buttons[size_t(tool.number - 1)] = button;
     }
     m_marker = new QFrame(area);

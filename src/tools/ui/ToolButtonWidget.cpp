@@ -1,6 +1,7 @@
 #include "tools/ui/ToolButtonWidget.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 ToolButtonWidget::ToolButtonWidget(QWidget *parent)
     : QToolButton(parent)
@@ -16,8 +17,23 @@ void ToolButtonWidget::focusInEvent(QFocusEvent *event)
     // not a choice of the user: choosing again would end the selection and
     // reset the styles behind their back.
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
-        || reason == Qt::MenuBarFocusReason)
-        return;
-    emit focused();
+    m_focusReturned = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason;
+    if (!m_focusReturned)
+        emit focused();
+}
+
+void ToolButtonWidget::focusOutEvent(QFocusEvent *event)
+{
+    QToolButton::focusOutEvent(event);
+    m_focusReturned = false;
+}
+
+void ToolButtonWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (m_focusReturned && event->button() == Qt::LeftButton) {
+        m_focusReturned = false;
+        emit clickedWithReturnedFocus();
+    }
+    QToolButton::mousePressEvent(event);
 }

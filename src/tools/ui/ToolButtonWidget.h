@@ -12,7 +12,15 @@ public:
 
 signals:
     void focused();
+    // A click on the button while it holds the focus only because its window
+    // came back (the first click into an inactive window lands this way).
+    void clickedWithReturnedFocus();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool m_focusReturned = false;
 };

@@ -109,6 +109,23 @@ TEST_F(FrmToolsTest, AClickOnTheFocusedButtonChoosesNothingNew)
     EXPECT_EQ(canvas().FillStyle(), 2) << "the hatch stays chosen";
 }
 
+TEST_F(FrmToolsTest, TheClickThatBringsTheWindowBackChoosesItsTool)
+{
+    // Into an inactive window the click's focus arrives with the window, as
+    // focus that came back; the click still chooses the tool.
+    QWidget *rectangle = button(4);
+    QFocusEvent returned(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(rectangle, &returned);
+    EXPECT_EQ(module().hTool, 1) << "focus coming back alone chooses nothing";
+    QTest::mousePress(rectangle, Qt::LeftButton);
+    QTest::mouseRelease(rectangle, Qt::LeftButton);
+    EXPECT_EQ(module().hTool, 4);
+    click(find("Picturebox3"));
+    QApplication::sendEvent(rectangle, &returned);
+    click(rectangle);
+    EXPECT_EQ(canvas().FillStyle(), 2) << "the chosen tool's button clicked again changes nothing";
+}
+
 TEST_F(FrmToolsTest, WithoutADocumentTheButtonsDoNothing)
 {
     run("mnuFileClose");
