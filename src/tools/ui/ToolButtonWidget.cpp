@@ -3,6 +3,19 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 
+namespace {
+
+// How long after a press its focus may still arrive with the window.
+constexpr qint64 ClickFocusDelayMs = 1000;
+
+bool isReturningFocus(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason;
+}
+
+}
+
 ToolButtonWidget::ToolButtonWidget(QWidget *parent)
     : QToolButton(parent)
 {
@@ -15,10 +28,13 @@ void ToolButtonWidget::focusInEvent(QFocusEvent *event)
     QToolButton::focusInEvent(event);
     // The focus coming back with the main window or after a menu closes is
     // not a choice of the user: choosing again would end the selection and
-    // reset the styles behind their back.
-    const Qt::FocusReason reason = event->reason();
-    m_focusReturned = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
-        || reason == Qt::MenuBarFocusReason;
+    // reset the styles behind their back. But a press into an inactive window
+    // gives the button its focus only once the window is active, as focus
+    // that came back: that is a click all the same.
+    const bool clicked
+        = m_unfocusedPress.isValid() && m_unfocusedPress.elapsed() < ClickFocusDelayMs;
+    m_unfocusedPress.invalidate();
+    m_focusReturned = isReturningFocus(event->reason()) && !clicked;
     if (!m_focusReturned)
         emit focused();
 }
@@ -31,9 +47,13 @@ void ToolButtonWidget::focusOutEvent(QFocusEvent *event)
 
 void ToolButtonWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (m_focusReturned && event->button() == Qt::LeftButton) {
-        m_focusReturned = false;
-        emit clickedWithReturnedFocus();
+    if (event->button() == Qt::LeftButton) {
+        if (!hasFocus())
+            m_unfocusedPress.start();
+        if (m_focusReturned) {
+            m_focusReturned = false;
+            emit clickedWithReturnedFocus();
+        }
     }
     QToolButton::mousePressEvent(event);
 }

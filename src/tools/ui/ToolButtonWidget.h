@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QToolButton>
 
 // A palette tool button. The tool is chosen when the button receives the
@@ -23,4 +24,5 @@ protected:
 
 private:
     bool m_focusReturned = false;
+    QElapsedTimer m_unfocusedPress;
 };

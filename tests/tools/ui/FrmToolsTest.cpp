@@ -126,6 +126,21 @@ TEST_F(FrmToolsTest, TheClickThatBringsTheWindowBackChoosesItsTool)
     EXPECT_EQ(canvas().FillStyle(), 2) << "the chosen tool's button clicked again changes nothing";
 }
 
+TEST_F(FrmToolsTest, APressWhoseFocusArrivesWithTheWindowChoosesItsTool)
+{
+    // The press reaches the button before its window is active: the focus
+    // follows only with the window.
+    QWidget *ellipse = button(3);
+    ellipse->setFocusPolicy(Qt::NoFocus);
+    QTest::mousePress(ellipse, Qt::LeftButton);
+    QTest::mouseRelease(ellipse, Qt::LeftButton);
+    ellipse->setFocusPolicy(Qt::StrongFocus);
+    EXPECT_EQ(module().hTool, 1);
+    QFocusEvent arrives(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(ellipse, &arrives);
+    EXPECT_EQ(module().hTool, 3);
+}
+
 TEST_F(FrmToolsTest, WithoutADocumentTheButtonsDoNothing)
 {
     run("mnuFileClose");
