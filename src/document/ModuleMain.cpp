@@ -1,6 +1,7 @@
 #include "document/ModuleMain.h"
 
 #include "app/WindowArrangement.h"
+#include "colour/ColourCommands.h"
 #include "colour/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/PictureSurface.h"
@@ -23,6 +24,7 @@ ModuleMain::ModuleMain()
     : m_drawMode(ModeMenu::drawModeMenu())
     , m_pasteMode(ModeMenu::pasteModeMenu())
     , m_colourTool(std::make_unique<ColourToolModel>())
+    , m_colourCommands(std::make_unique<ColourCommands>(*this))
     , m_tools(std::make_unique<ToolPaletteModel>())
 {
 }
