@@ -10,7 +10,8 @@
 
 ColourCommands::ColourCommands(ModuleMain &module)
     : m_module(module)
-{ }
+{
+}
 
 Document *ColourCommands::active() const { return m_module.ActiveEdit(); }
 
