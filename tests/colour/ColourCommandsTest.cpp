@@ -238,16 +238,3 @@ TEST(ColourCommandsWithoutPicture, NothingHappensToTheWellsOrTheTarget)
     commands.ApplyCanvasSize(SizeBox::TextY);
     EXPECT_EQ(module.colourTool().TextY(), "5000");
 }
-
-TEST(ColourCommandsWithTwoPictures, ColoursReachOnlyTheActivePictureUntilTheOtherIsActivated)
-{
-    ModuleMain module;
-    module.startUp();
-    Document *first = module.NewPicture();
-    Document *second = module.NewPicture();
-    module.colourCommands().ApplyPaletteColour(RedTop);
-    EXPECT_EQ(second->Picture1().FillColor(), Red);
-    EXPECT_EQ(first->Picture1().FillColor(), Black);
-    module.activate(first);
-    EXPECT_EQ(first->Picture1().FillColor(), Red);
-}

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
 
 struct Cell
@@ -39,19 +37,4 @@ TEST(ColourPalette, CellsHoldTheirColoursColumnByColumn)
         EXPECT_EQ(ColourPalette::row(c.index), c.row);
         EXPECT_EQ(ColourPalette::PictureColor(c.index), Colour::fromRgb(c.red, c.green, c.blue));
     }
-}
-
-TEST(ColourPalette, EveryColourIsDistinctAndEveryTopIsLighterThanItsBottom)
-{
-    std::set<ColourValue> seen;
-    for (int c = 1; c <= ColourPalette::Columns; ++c) {
-        const ColourValue top = ColourPalette::PictureColor(2 * c - 1);
-        const ColourValue bottom = ColourPalette::PictureColor(2 * c);
-        const auto sum
-            = [](ColourValue v) { return Colour::red(v) + Colour::green(v) + Colour::blue(v); };
-        EXPECT_GT(sum(top), sum(bottom)) << "column " << c;
-        seen.insert(top);
-        seen.insert(bottom);
-    }
-    EXPECT_EQ(seen.size(), size_t(ColourPalette::Count));
 }
