@@ -23,9 +23,14 @@ public:
     void setPictureFillColor(ColourValue c);
     void setPicturebackcolor(ColourValue c);
 
-    // The well a palette click fills: 1 pen, 2 fill, 3 background.
+    // The well a palette click fills: 1 pen, 2 fill, 3 background. `Frame1`'s
+    // tag holds it as text.
     int paletteTarget() const { return m_target; }
+    QString Frame1Tag() const { return QString::number(m_target); }
     void setPaletteTarget(int target);
+    // The target marks: `Shape1`/`Shape2` outline well 1, `Shape3`/`Shape4`
+    // well 2, `Shape5`/`Shape6` well 3; only the target's pair shows.
+    bool ShapeVisible(int shape) const { return shape >= 1 && (shape + 1) / 2 == m_target; }
 
     // Read-outs: pointer position (`Text1`) and picture size in pixels (`TextX`, `TextY`).
     QString Text1() const { return m_text1; }

@@ -5,6 +5,9 @@
 #include "document/Twips.h"
 #include "history/UndoHistory.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The drawing inside a box of `extent` twips: the border takes 30 twips. A
@@ -56,7 +59,12 @@ void Document::moveCanvas(double left, double top)
 
 void Document::resizeCanvas(double width, double height)
 {
-    const QSizeF size(CanvasLayout::clampWidth(width), CanvasLayout::clampHeight(height));
+    // The size boxes may ask for a drawing of up to 2402 x 2002 pixels; the
+    // handles stop a little short of that (CanvasLayout::dragged).
+    const double maxWidth = 2402 * Twips::PerPixel + CanvasLayout::BorderTwips;
+    const double maxHeight = 2002 * Twips::PerPixel + CanvasLayout::BorderTwips;
+    const QSizeF size(std::clamp(std::isnan(width) ? 1.0 : width, 1.0, maxWidth),
+        std::clamp(std::isnan(height) ? 1.0 : height, 1.0, maxHeight));
     if (size == m_box.size())
         return;
     m_box.setSize(size);

@@ -1,6 +1,7 @@
 #include "document/ModuleMain.h"
 
 #include "app/WindowArrangement.h"
+#include "colour/ColourCommands.h"
 #include "colour/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/PictureSurface.h"
@@ -13,10 +14,7 @@ namespace {
 
 // Sizes are shown as single-precision numbers, so a fractional pixel count
 // shows its fraction ("64.66667").
-QString pixelText(double twips)
-{
-    return QString::number(double(float(twips / 15.0)), 'g', 7);
-}
+QString pixelText(double twips) { return QString::number(double(float(twips / 15.0)), 'g', 7); }
 
 }
 
@@ -24,8 +22,11 @@ ModuleMain::ModuleMain()
     : m_drawMode(ModeMenu::drawModeMenu())
     , m_pasteMode(ModeMenu::pasteModeMenu())
     , m_colourTool(std::make_unique<ColourToolModel>())
+    , m_colourCommands(std::make_unique<ColourCommands>(*this))
     , m_tools(std::make_unique<ToolPaletteModel>(*this))
 {
+    connect(this, &ModuleMain::paletteSamplesNeedRedraw, m_tools.get(),
+        &ToolPaletteModel::redrawSamples);
 }
 
 ModuleMain::~ModuleMain() = default;

@@ -2,6 +2,7 @@
 
 #include "app/CommandRules.h"
 #include "app/ModeMenu.h"
+#include "colour/ColourValue.h"
 
 #include <QObject>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class ColourCommands;
 class ColourToolModel;
 class Document;
 class ToolPaletteModel;
@@ -53,6 +55,9 @@ public:
     const ModeMenu &mnudrawmode() const { return m_drawMode; }
     const ModeMenu &mnupastemode() const { return m_pasteMode; }
     ColourToolModel &colourTool() { return *m_colourTool; }
+    // The colour procedures: SelectColourTarget, ChooseColour, ApplyPenColour,
+    // ApplyFillColour, and the colour window's palette and size boxes.
+    ColourCommands &colourCommands() { return *m_colourCommands; }
     ToolPaletteModel &tools() { return *m_tools; }
 
     // The engine's part of start-up: arrangement none, draw mode R2_COPYPEN,
@@ -99,6 +104,11 @@ signals:
     // The document's text box `hword` is to be hidden and emptied and
     // `hwordLabel` captioned "H"; its window does that.
     void textBoxReset(Document *document);
+    // The pen or drawing colour changed: the tool palette draws its style
+    // samples again with these colours (already made visible on its grey).
+    void paletteSamplesNeedRedraw(ColourValue pen, ColourValue drawing);
+    // The active document's text box `hword` takes the pen colour.
+    void hwordColourChanged(ColourValue colour);
 
 private:
     void applyPenAndStyles(Document &document);
@@ -110,5 +120,6 @@ private:
     ModeMenu m_drawMode;
     ModeMenu m_pasteMode;
     std::unique_ptr<ColourToolModel> m_colourTool;
+    std::unique_ptr<ColourCommands> m_colourCommands;
     std::unique_ptr<ToolPaletteModel> m_tools;
 };

@@ -2,8 +2,26 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
 
 namespace Application {
+
+namespace {
+
+// Qt's own dialogs remember things between runs (the colour dialog its custom
+// colours, the file dialog its folders) in a settings file. The program keeps
+// nothing between runs: settings are read from and written to a place that
+// cannot hold a file, so they live only in memory for one run.
+void keepNoSettings()
+{
+    const QString nowhere = QStringLiteral("/dev/null");
+    for (const auto scope : { QSettings::UserScope, QSettings::SystemScope }) {
+        QSettings::setPath(QSettings::NativeFormat, scope, nowhere);
+        QSettings::setPath(QSettings::IniFormat, scope, nowhere);
+    }
+}
+
+}
 
 void configure(QApplication &app)
 {
@@ -11,6 +29,7 @@ void configure(QApplication &app)
     app.setApplicationVersion(QStringLiteral("3.0"));
     QFont font(QString::fromLatin1(UiFontFamily), 9);
     app.setFont(font);
+    keepNoSettings();
 }
 
 }

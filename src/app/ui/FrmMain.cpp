@@ -46,6 +46,10 @@ FrmMain::FrmMain(QWidget *parent)
     connect(m_workArea, &QMdiArea::subWindowActivated, this, &FrmMain::onWindowActivated);
     connect(m_module.get(), &ModuleMain::documentCreated, this, &FrmMain::openWindowFor);
     connect(m_module.get(), &ModuleMain::commandsChanged, this, &FrmMain::refreshCommands);
+    connect(m_module.get(), &ModuleMain::hwordColourChanged, this, [this](ColourValue pen) {
+        if (FrmEdit *edit = activeEditWindow())
+            edit->setTextColour(QColor(Colour::red(pen), Colour::green(pen), Colour::blue(pen)));
+    });
     registerCommands();
     m_module->startUp();
     buildDocks();
@@ -72,7 +76,7 @@ void FrmMain::showEvent(QShowEvent *event)
 
 void FrmMain::buildDocks()
 {
-    m_colourTool = new FrmColorTool(m_module->colourTool(), this);
+    m_colourTool = new FrmColorTool(*m_module, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_colourTool);
     m_tools = new FrmTools(m_module->tools(), this);
     addDockWidget(Qt::LeftDockWidgetArea, m_tools);

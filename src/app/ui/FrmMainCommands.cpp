@@ -7,6 +7,7 @@
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/WindowArranger.h"
+#include "colour/ui/FrmColorTool.h"
 #include "document/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 
@@ -76,6 +77,10 @@ void FrmMain::registerCommands()
     on("Hquickmnucopy", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->copy(); }); });
     on("Hquickmnupast", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->paste(); }); });
     on("Hquickmnufont", [this] { runCommand(QStringLiteral("mnufont")); });
+    // The Edit menu's colour items; the toolbar's colour buttons run them too.
+    on("mnueditforecolor", [this] { m_colourTool->chooseColourAndTarget(1); });
+    on("mnueditfillcolor", [this] { m_colourTool->chooseColourAndTarget(2); });
+    on("mnueditbackcolor", [this] { m_colourTool->chooseColourAndTarget(3); });
     on("Hquickmnuforecorlor", [this] { runCommand(QStringLiteral("mnueditforecolor")); });
 }
 

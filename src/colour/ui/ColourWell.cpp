@@ -1,40 +1,66 @@
 #include "colour/ui/ColourWell.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
-ColourWell::ColourWell(const QString &name, const QString &tooltip, QWidget *parent)
+ColourWell::ColourWell(const QString &name, const QString &tooltip, QSize size, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(name);
-    setToolTip(tooltip);
-    setFixedSize(28, 28);
+    if (!tooltip.isEmpty())
+        setToolTip(tooltip);
+    setFixedSize(size);
 }
 
 void ColourWell::setColour(ColourValue colour)
 {
+    if (colour == m_colour)
+        return;
     m_colour = colour;
-    update();
-}
-
-void ColourWell::setTarget(bool target)
-{
-    m_target = target;
     update();
 }
 
 void ColourWell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor colour(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour));
-    painter.fillRect(rect(), colour);
-    painter.setPen(QColor(Qt::black));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (m_target) {
-        // The well a palette click fills is outlined twice, so the mark shows
-        // on any colour.
-        painter.setPen(QColor(Qt::white));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
-        painter.setPen(QPen(QColor(Qt::black), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(3, 3, -4, -4));
-    }
+    painter.fillRect(
+        rect(), QColor(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour)));
+    // A sunken frame: dark above and left, light below and right, so white
+    // and black cells both keep a visible edge.
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(96, 96, 96));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(QColor(224, 224, 224));
+    painter.drawLine(r.bottomLeft() + QPoint(1, 0), r.bottomRight());
+    painter.drawLine(r.topRight() + QPoint(0, 1), r.bottomRight());
+}
+
+void ColourWell::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressed = true;
+    m_doubleClicked = false;
+}
+
+void ColourWell::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click
+        = m_pressed && !m_doubleClicked && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    m_doubleClicked = false;
+    if (click)
+        emit clicked();
+}
+
+void ColourWell::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressed = true;
+    m_doubleClicked = true;
+    emit doubleClicked();
 }
