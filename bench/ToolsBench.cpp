@@ -65,10 +65,22 @@ void dragMoves(benchmark::State &state, int tool)
     pointer.release(100, 100);
 }
 
-void LineRubberBandMove(benchmark::State &state) { dragMoves(state, ToolCode::Line); }
-void RectangleRubberBandMove(benchmark::State &state) { dragMoves(state, ToolCode::Rectangle); }
-void EllipseRubberBandMove(benchmark::State &state) { dragMoves(state, ToolCode::Ellipse); }
-void FreehandMove(benchmark::State &state) { dragMoves(state, ToolCode::Freehand); }
+void LineRubberBandMove(benchmark::State &state)
+{
+    dragMoves(state, ToolCode::Line);
+}
+void RectangleRubberBandMove(benchmark::State &state)
+{
+    dragMoves(state, ToolCode::Rectangle);
+}
+void EllipseRubberBandMove(benchmark::State &state)
+{
+    dragMoves(state, ToolCode::Ellipse);
+}
+void FreehandMove(benchmark::State &state)
+{
+    dragMoves(state, ToolCode::Freehand);
+}
 
 BENCHMARK(LineRubberBandMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(RectangleRubberBandMove)->Unit(benchmark::kMillisecond);

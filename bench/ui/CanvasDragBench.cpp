@@ -43,10 +43,22 @@ void drag(benchmark::State &state, int tool)
     send(view, QEvent::MouseButtonRelease, QPoint(50, 50), Qt::LeftButton, Qt::NoButton);
 }
 
-void LineDragWindow(benchmark::State &state) { drag(state, ToolCode::Line); }
-void RectangleDragWindow(benchmark::State &state) { drag(state, ToolCode::Rectangle); }
-void EllipseDragWindow(benchmark::State &state) { drag(state, ToolCode::Ellipse); }
-void FreehandDragWindow(benchmark::State &state) { drag(state, ToolCode::Freehand); }
+void LineDragWindow(benchmark::State &state)
+{
+    drag(state, ToolCode::Line);
+}
+void RectangleDragWindow(benchmark::State &state)
+{
+    drag(state, ToolCode::Rectangle);
+}
+void EllipseDragWindow(benchmark::State &state)
+{
+    drag(state, ToolCode::Ellipse);
+}
+void FreehandDragWindow(benchmark::State &state)
+{
+    drag(state, ToolCode::Freehand);
+}
 
 BENCHMARK(LineDragWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(RectangleDragWindow)->Unit(benchmark::kMillisecond);

@@ -20,11 +20,11 @@ CommandNeed menuNeed(const QString &itemName)
 {
     // Copy, clear, the flips and the effects menu need a selection to act on;
     // they sit inside document menus, so a selection implies a document.
-    static const QSet<QString> selection = names({ "mnuEditCopy", "mnuEditCls",
-        "mnuviewfanzhuan1", "mnuviewfanzhuan2", "mnuviewfanzhuan3", "mnuview" });
-    static const QSet<QString> document = names({ "mnuFileClose", "mnuAllFileClose",
-        "mnuFileSave", "mnuFileSaveAs", "mnuAllFileSave", "mnuFileProperties",
-        "mnuFilePageSetup", "mnuFilePrint", "mnuedit", "mnudraw" });
+    static const QSet<QString> selection = names({ "mnuEditCopy", "mnuEditCls", "mnuviewfanzhuan1",
+        "mnuviewfanzhuan2", "mnuviewfanzhuan3", "mnuview" });
+    static const QSet<QString> document = names(
+        { "mnuFileClose", "mnuAllFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuAllFileSave",
+            "mnuFileProperties", "mnuFilePageSetup", "mnuFilePrint", "mnuedit", "mnudraw" });
     if (itemName == QLatin1String("mnuEditUndo"))
         return CommandNeed::UndoStep;
     if (itemName == QLatin1String("mnuEditRedo"))

@@ -101,8 +101,8 @@ ModeMenu ModeMenu::pasteModeMenu()
             item("mnuvbsrccopy", "覆盖目标位图", 13369376, "Ctrl+Shift+F1"),
             separator("mnudrawmodbar4"),
             item("mnuvbsrcpaint", "组合位图色(原位图色与目标位图色)", 15597702, "Ctrl+Shift+F2"),
-            item("mnuvbmergepaint", "组合位图色(反原位图色与目标位图色)", 12255782,
-                "Ctrl+Shift+F3"),
+            item(
+                "mnuvbmergepaint", "组合位图色(反原位图色与目标位图色)", 12255782, "Ctrl+Shift+F3"),
             item("mnuvbsrcinvert", "组合位图色(原位图色与目标位图色的合并色)", 6684742,
                 "Ctrl+Shift+F4"),
             item("mnuvbsrcerase", "组合位图色(原位图色与反目标位图色的共有色)", 4457256,

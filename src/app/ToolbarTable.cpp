@@ -4,8 +4,8 @@ namespace ToolbarTable {
 
 namespace {
 
-ToolbarButton button(const char *key, const char *tooltip, const char *imageKey,
-    const char *command, int group)
+ToolbarButton button(
+    const char *key, const char *tooltip, const char *imageKey, const char *command, int group)
 {
     return { QString::fromUtf8(key), QString::fromUtf8(tooltip), QString::fromLatin1(imageKey),
         QString::fromLatin1(command), group };

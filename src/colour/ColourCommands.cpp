@@ -10,12 +10,17 @@
 
 ColourCommands::ColourCommands(ModuleMain &module)
     : m_module(module)
+{ }
+
+Document *ColourCommands::active() const
 {
+    return m_module.ActiveEdit();
 }
 
-Document *ColourCommands::active() const { return m_module.ActiveEdit(); }
-
-void ColourCommands::SelectColourTarget(int n) { m_module.colourTool().setPaletteTarget(n); }
+void ColourCommands::SelectColourTarget(int n)
+{
+    m_module.colourTool().setPaletteTarget(n);
+}
 
 void ColourCommands::clickWell(int n)
 {
@@ -23,7 +28,10 @@ void ColourCommands::clickWell(int n)
         SelectColourTarget(n);
 }
 
-bool ColourCommands::canChooseColour() const { return active() != nullptr; }
+bool ColourCommands::canChooseColour() const
+{
+    return active() != nullptr;
+}
 
 QString ColourCommands::colourDialogTitle(int n)
 {

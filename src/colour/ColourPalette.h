@@ -15,7 +15,13 @@ inline constexpr int Rows = 2;
 ColourValue PictureColor(int index);
 
 // Where cell `index` sits: column 1..24 from the left, row 0 (top) or 1 (bottom).
-inline constexpr int column(int index) { return (index + 1) / 2; }
-inline constexpr int row(int index) { return (index + 1) % 2; }
+inline constexpr int column(int index)
+{
+    return (index + 1) / 2;
+}
+inline constexpr int row(int index)
+{
+    return (index + 1) % 2;
+}
 
 }

@@ -2,8 +2,7 @@
 
 ColourToolModel::ColourToolModel(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void ColourToolModel::setPictureForecolor(ColourValue c)
 {

@@ -14,9 +14,18 @@ inline constexpr ColourValue fromRgb(int red, int green, int blue)
         | ColourValue(blue & 0xFF) << 16;
 }
 
-inline constexpr int red(ColourValue c) { return int(c % 256); }
-inline constexpr int green(ColourValue c) { return int((c % 65536) / 256); }
-inline constexpr int blue(ColourValue c) { return int((c / 65536) % 256); }
+inline constexpr int red(ColourValue c)
+{
+    return int(c % 256);
+}
+inline constexpr int green(ColourValue c)
+{
+    return int((c % 65536) / 256);
+}
+inline constexpr int blue(ColourValue c)
+{
+    return int((c / 65536) % 256);
+}
 
 // The same colour as an opaque pixel of a Format_RGB32 image (0xFFRRGGBB).
 inline constexpr quint32 toPixel(ColourValue c)

@@ -9,11 +9,20 @@ namespace SizeBoxRules {
 
 namespace {
 
-bool movesFocus(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
+bool movesFocus(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
-bool isTypedCharacterAllowed(QChar c) { return isAsciiDigit(c) || c == u'.' || c == u'\b'; }
+bool isTypedCharacterAllowed(QChar c)
+{
+    return isAsciiDigit(c) || c == u'.' || c == u'\b';
+}
 
 }
 
@@ -32,7 +41,10 @@ bool accepts(int key, const QString &typed, Qt::KeyboardModifiers modifiers, boo
     return typed.size() == 1 && isTypedCharacterAllowed(typed.front());
 }
 
-QString filled(const QString &text) { return text.isEmpty() ? QStringLiteral("925") : text; }
+QString filled(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("925") : text;
+}
 
 QString limited(const QString &text, int limit)
 {

@@ -59,8 +59,8 @@ double scrollBarLength(double inner, double otherBar)
     return length > 30 ? length : 15;
 }
 
-int scrollMaximum(double canvasOffset, double canvasExtent, double inner, double otherBar,
-    double handleExtent)
+int scrollMaximum(
+    double canvasOffset, double canvasExtent, double inner, double otherBar, double handleExtent)
 {
     const double hidden = canvasExtent - (inner - otherBar - handleExtent);
     const double steps = std::max(std::abs(canvasOffset), hidden) / ScrollStep;

@@ -46,8 +46,8 @@ double scrollBarLength(double inner, double otherBar);
 // The scroll-bar maximum along one axis: enough steps to bring the far edge of
 // the canvas into view, and never less than the current offset so an already
 // scrolled canvas stays reachable.
-int scrollMaximum(double canvasOffset, double canvasExtent, double inner, double otherBar,
-    double handleExtent);
+int scrollMaximum(
+    double canvasOffset, double canvasExtent, double inner, double otherBar, double handleExtent);
 
 // The canvas offset for a scroll value (the canvas moves up or left).
 double offsetFor(int scrollValue);

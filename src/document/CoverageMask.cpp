@@ -28,7 +28,10 @@ public:
     }
 };
 
-QColor markColour(CoverageMask::Mark mark) { return QColor(0, 0, 0, mark); }
+QColor markColour(CoverageMask::Mark mark)
+{
+    return QColor(0, 0, 0, mark);
+}
 
 }
 

@@ -12,9 +12,15 @@ namespace {
 
 // The drawing inside a box of `extent` twips: the border takes 30 twips. A
 // drawing keeps at least one pixel, however narrow the box.
-double drawingTwips(double extent) { return std::max(0.0, extent - CanvasLayout::BorderTwips); }
+double drawingTwips(double extent)
+{
+    return std::max(0.0, extent - CanvasLayout::BorderTwips);
+}
 
-int drawingPixels(double extent) { return std::max(1, Twips::toPixels(drawingTwips(extent))); }
+int drawingPixels(double extent)
+{
+    return std::max(1, Twips::toPixels(drawingTwips(extent)));
+}
 
 }
 
@@ -44,9 +50,15 @@ void Document::setCaption(const QString &caption)
 
 // The drawing is whole pixels: its size in twips is a whole number of pixels,
 // whatever the box around it measures.
-double Document::ScaleWidth() const { return m_canvas->ScaleWidth(); }
+double Document::ScaleWidth() const
+{
+    return m_canvas->ScaleWidth();
+}
 
-double Document::ScaleHeight() const { return m_canvas->ScaleHeight(); }
+double Document::ScaleHeight() const
+{
+    return m_canvas->ScaleHeight();
+}
 
 void Document::moveCanvas(double left, double top)
 {
@@ -93,7 +105,10 @@ void Document::followSurfaceSize()
     emit canvasResized();
 }
 
-void Document::setInput(std::unique_ptr<CanvasInput> input) { m_input = std::move(input); }
+void Document::setInput(std::unique_ptr<CanvasInput> input)
+{
+    m_input = std::move(input);
+}
 
 bool Document::cancelSelection()
 {
@@ -113,6 +128,12 @@ bool Document::cancelRadius()
     return true;
 }
 
-bool Document::nudgeSelection(double, double) { return false; }
+bool Document::nudgeSelection(double, double)
+{
+    return false;
+}
 
-bool Document::placeSelection() { return false; }
+bool Document::placeSelection()
+{
+    return false;
+}

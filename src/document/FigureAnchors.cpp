@@ -4,9 +4,15 @@
 
 namespace {
 
-void growLow(double &low, double v) { low = low == -1 ? v : std::min(low, v); }
+void growLow(double &low, double v)
+{
+    low = low == -1 ? v : std::min(low, v);
+}
 
-void growHigh(double &high, double v) { high = high == -1 ? v : std::max(high, v); }
+void growHigh(double &high, double v)
+{
+    high = high == -1 ? v : std::max(high, v);
+}
 
 }
 

@@ -2,7 +2,10 @@
 
 namespace LineStyle {
 
-bool isDashed(int drawStyle) { return drawStyle >= Dash && drawStyle <= DashDotDot; }
+bool isDashed(int drawStyle)
+{
+    return drawStyle >= Dash && drawStyle <= DashDotDot;
+}
 
 std::vector<qreal> dashLengths(int drawStyle)
 {

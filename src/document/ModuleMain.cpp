@@ -14,7 +14,10 @@ namespace {
 
 // Sizes are shown as single-precision numbers, so a fractional pixel count
 // shows its fraction ("64.66667").
-QString pixelText(double twips) { return QString::number(double(float(twips / 15.0)), 'g', 7); }
+QString pixelText(double twips)
+{
+    return QString::number(double(float(twips / 15.0)), 'g', 7);
+}
 
 }
 

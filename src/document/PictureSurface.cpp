@@ -17,7 +17,10 @@ namespace {
 // 96 dots per inch, so that a point of Font is 4/3 of a pixel (20 twips).
 constexpr int DotsPerMeter = 3780;
 
-QPoint toPixels(double x, double y) { return { Twips::toPixels(x), Twips::toPixels(y) }; }
+QPoint toPixels(double x, double y)
+{
+    return { Twips::toPixels(x), Twips::toPixels(y) };
+}
 
 }
 
@@ -54,9 +57,15 @@ PictureSurface::PictureSurface(int widthPixels, int heightPixels, QObject *paren
 
 PictureSurface::~PictureSurface() = default;
 
-double PictureSurface::Width() const { return Twips::fromPixels(pixelWidth()); }
+double PictureSurface::Width() const
+{
+    return Twips::fromPixels(pixelWidth());
+}
 
-double PictureSurface::Height() const { return Twips::fromPixels(pixelHeight()); }
+double PictureSurface::Height() const
+{
+    return Twips::fromPixels(pixelHeight());
+}
 
 void PictureSurface::Move(double left, double top)
 {
@@ -97,11 +106,20 @@ void PictureSurface::setBackColor(ColourValue c)
     Cls();
 }
 
-void PictureSurface::setFillStyle(int style) { m_fillStyle = std::clamp(style, 0, 7); }
+void PictureSurface::setFillStyle(int style)
+{
+    m_fillStyle = std::clamp(style, 0, 7);
+}
 
-void PictureSurface::setDrawStyle(int style) { m_drawStyle = std::clamp(style, 0, 6); }
+void PictureSurface::setDrawStyle(int style)
+{
+    m_drawStyle = std::clamp(style, 0, 6);
+}
 
-void PictureSurface::setDrawWidth(int width) { m_drawWidth = std::clamp(width, 1, 32767); }
+void PictureSurface::setDrawWidth(int width)
+{
+    m_drawWidth = std::clamp(width, 1, 32767);
+}
 
 void PictureSurface::setDrawMode(int mode)
 {
@@ -153,7 +171,10 @@ void PictureSurface::Cls()
     emit changed(pixelRect());
 }
 
-void PictureSurface::Refresh() { emit changed(pixelRect()); }
+void PictureSurface::Refresh()
+{
+    emit changed(pixelRect());
+}
 
 FigureRasterizer PictureSurface::rasterizer() const
 {
@@ -177,7 +198,10 @@ PictureSurface::Figure PictureSurface::figure(CoverageMask mask, ColourValue out
     return Figure { std::move(mask), outline & 0xFFFFFF, m_fillColor, m_fillStyle };
 }
 
-void PictureSurface::endStroke() { m_stroke.reset(); }
+void PictureSurface::endStroke()
+{
+    m_stroke.reset();
+}
 
 PictureSurface::Figure PictureSurface::dotFigure(
     double x, double y, std::optional<ColourValue> colour) const
@@ -185,7 +209,10 @@ PictureSurface::Figure PictureSurface::dotFigure(
     return figure(rasterizer().dot(toPixels(x, y)), colour.value_or(m_foreColor));
 }
 
-void PictureSurface::PSet(double x, double y) { PSet(x, y, m_foreColor); }
+void PictureSurface::PSet(double x, double y)
+{
+    PSet(x, y, m_foreColor);
+}
 
 void PictureSurface::PSet(double x, double y, ColourValue colour)
 {

@@ -4,7 +4,10 @@ namespace RasterOp {
 
 namespace {
 
-bool bit(int table, int index) { return (table >> index) & 1; }
+bool bit(int table, int index)
+{
+    return (table >> index) & 1;
+}
 
 // The word whose bits follow `table` at the two indices chosen by the pattern bit.
 quint32 foldPattern(

@@ -47,7 +47,10 @@ inline constexpr quint32 DSTINVERT = 0x00550009;
 inline constexpr quint32 BLACKNESS = 0x00000042;
 inline constexpr quint32 WHITENESS = 0x00FF0062;
 
-inline constexpr int truthTable(quint32 code) { return int((code >> 16) & 0xFF); }
+inline constexpr int truthTable(quint32 code)
+{
+    return int((code >> 16) & 0xFF);
+}
 
 inline constexpr quint32 ColourBits = 0x00FFFFFF;
 inline constexpr quint32 OpaqueAlpha = 0xFF000000;

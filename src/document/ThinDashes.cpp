@@ -21,7 +21,10 @@ std::vector<qreal> asPieces(const std::vector<qreal> &pattern)
 }
 
 // Dash ends sit on pixels, so that each dash lights exactly its length.
-QPointF onPixel(const QPointF &p) { return { std::nearbyint(p.x()), std::nearbyint(p.y()) }; }
+QPointF onPixel(const QPointF &p)
+{
+    return { std::nearbyint(p.x()), std::nearbyint(p.y()) };
+}
 
 class Walker
 {

@@ -30,6 +30,9 @@ inline double toPixelsReal(double twips)
     return std::clamp(pixels, -double(PixelLimit), double(PixelLimit));
 }
 
-inline constexpr double fromPixels(int pixels) { return double(pixels) * PerPixel; }
+inline constexpr double fromPixels(int pixels)
+{
+    return double(pixels) * PerPixel;
+}
 
 }

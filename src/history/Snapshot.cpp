@@ -17,8 +17,7 @@ Snapshot::Snapshot(Snapshot &&other) noexcept
     , m_columns(std::exchange(other.m_columns, 0))
     , m_rows(std::exchange(other.m_rows, 0))
     , m_tiles(std::exchange(other.m_tiles, {}))
-{
-}
+{ }
 
 Snapshot &Snapshot::operator=(Snapshot &&other) noexcept
 {
@@ -37,8 +36,8 @@ Snapshot &Snapshot::operator=(Snapshot &&other) noexcept
     return *this;
 }
 
-Snapshot Snapshot::take(TileStore &store, const PictureSurface &canvas, const QRectF &rect,
-    const Snapshot *previous)
+Snapshot Snapshot::take(
+    TileStore &store, const PictureSurface &canvas, const QRectF &rect, const Snapshot *previous)
 {
     Snapshot snapshot;
     snapshot.m_store = &store;

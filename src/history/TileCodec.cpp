@@ -19,8 +19,7 @@ public:
     TokenWriter(quint32 *out, qsizetype limit)
         : m_out(out)
         , m_limit(limit)
-    {
-    }
+    { }
 
     bool continuesRun(quint32 value) const { return m_open && m_isRun && m_value == value; }
 
@@ -145,7 +144,7 @@ bool packRow(const quint32 *row, int width, bool lastRow, TokenWriter &writer, C
 // Walks the packed tokens over the block's rows, handing each piece that lies
 // within one row to `runSpan(row, count, value)` or `literalSpan(row, count, pixels)`.
 // Stops early when a handler returns false.
-template<typename Row, typename RunSpan, typename LiteralSpan>
+template <typename Row, typename RunSpan, typename LiteralSpan>
 bool walkTokens(const quint32 *packed, int width, int height, Row *rows, qsizetype stride,
     RunSpan runSpan, LiteralSpan literalSpan)
 {
@@ -196,8 +195,8 @@ Packed pack(const quint32 *src, qsizetype stride, int width, int height, quint32
     return { Packing::Raw, rawWords };
 }
 
-void unpack(const quint32 *packed, Packing packing, int width, int height, quint32 *dst,
-    qsizetype stride)
+void unpack(
+    const quint32 *packed, Packing packing, int width, int height, quint32 *dst, qsizetype stride)
 {
     if (packing == Packing::Raw) {
         for (int y = 0; y < height; ++y)

@@ -25,8 +25,8 @@ struct Packed
 // Packs width x height pixels into `out`, which has room for width * height words.
 Packed pack(const quint32 *src, qsizetype stride, int width, int height, quint32 *out);
 
-void unpack(const quint32 *packed, Packing packing, int width, int height, quint32 *dst,
-    qsizetype stride);
+void unpack(
+    const quint32 *packed, Packing packing, int width, int height, quint32 *dst, qsizetype stride);
 
 // True when the pixels at `src` are exactly the ones `packed` was made from;
 // compares without unpacking.

@@ -15,15 +15,15 @@ qint64 TileStore::bytesOf(const Tile &tile)
     return qint64(tile.wordCount) * 4 + Bookkeeping;
 }
 
-bool TileStore::holds(const Tile &tile, const quint32 *src, qsizetype stride, int width,
-    int height) const
+bool TileStore::holds(
+    const Tile &tile, const quint32 *src, qsizetype stride, int width, int height) const
 {
     return tile.references > 0 && tile.width == width && tile.height == height
         && TileCodec::matches(tile.words.get(), tile.packing, width, height, src, stride);
 }
 
-TileId TileStore::acquire(const quint32 *src, qsizetype stride, int width, int height,
-    TileId expected)
+TileId TileStore::acquire(
+    const quint32 *src, qsizetype stride, int width, int height, TileId expected)
 {
     if (expected != NoTile && expected < m_tiles.size()
         && holds(m_tiles[expected], src, stride, width, height)) {
@@ -41,8 +41,7 @@ TileId TileStore::acquire(const quint32 *src, qsizetype stride, int width, int h
     return store(src, stride, width, height, hash);
 }
 
-TileId TileStore::store(const quint32 *src, qsizetype stride, int width, int height,
-    quint64 hash)
+TileId TileStore::store(const quint32 *src, qsizetype stride, int width, int height, quint64 hash)
 {
     const qsizetype rawWords = qsizetype(width) * height;
     if (qsizetype(m_scratch.size()) < rawWords)

@@ -31,8 +31,8 @@ public:
     // A new reference to a tile holding these pixels (stride in pixels),
     // storing them if no tile does yet. `expected` may name a tile that likely
     // holds them; it is checked first.
-    TileId acquire(const quint32 *src, qsizetype stride, int width, int height,
-        TileId expected = NoTile);
+    TileId acquire(
+        const quint32 *src, qsizetype stride, int width, int height, TileId expected = NoTile);
     // Drops a reference; the last one frees the tile.
     void release(TileId id);
     // Writes the tile's pixels to `dst` (stride in pixels).
@@ -56,8 +56,7 @@ private:
         TileCodec::Packing packing = TileCodec::Packing::Raw;
     };
 
-    bool holds(const Tile &tile, const quint32 *src, qsizetype stride, int width,
-        int height) const;
+    bool holds(const Tile &tile, const quint32 *src, qsizetype stride, int width, int height) const;
     TileId store(const quint32 *src, qsizetype stride, int width, int height, quint64 hash);
     static qint64 bytesOf(const Tile &tile);
 

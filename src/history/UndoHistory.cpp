@@ -105,13 +105,12 @@ void UndoHistory::State::keepWithinBudget(Keep newest)
 
 UndoHistory::UndoHistory()
     : m_state(std::make_unique<State>())
-{
-}
+{ }
 
 UndoHistory::~UndoHistory() = default;
 
-void UndoHistory::takeSnapshot(const PictureSurface &canvas, double x, double y, double width,
-    double height)
+void UndoHistory::takeSnapshot(
+    const PictureSurface &canvas, double x, double y, double width, double height)
 {
     State &s = *m_state;
     // Taken before the redo steps are let go: right after an undo the canvas
@@ -164,9 +163,18 @@ void UndoHistory::redo(PictureSurface &canvas)
     s.ringPosition = nextSlot(s.ringPosition);
 }
 
-int UndoHistory::undoCount() const { return m_state->undoCount; }
-int UndoHistory::redoCount() const { return m_state->redoCount; }
-int UndoHistory::ringPosition() const { return m_state->ringPosition; }
+int UndoHistory::undoCount() const
+{
+    return m_state->undoCount;
+}
+int UndoHistory::redoCount() const
+{
+    return m_state->redoCount;
+}
+int UndoHistory::ringPosition() const
+{
+    return m_state->ringPosition;
+}
 
 int UndoHistory::undoOrder(int entry) const
 {

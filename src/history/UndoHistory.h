@@ -28,8 +28,8 @@ public:
     UndoHistory &operator=(const UndoHistory &) = delete;
 
     // Saves the canvas pixels of the rectangle about to change; empties the redo list.
-    void takeSnapshot(const PictureSurface &canvas, double x, double y, double width,
-        double height);
+    void takeSnapshot(
+        const PictureSurface &canvas, double x, double y, double width, double height);
     // Paints the newest undo step back, saving the pixels it covers as a redo
     // step. Does nothing when there is nothing to undo. Dropping a floating
     // selection or a fixed radius first is the document's part.

@@ -12,15 +12,30 @@ DocumentCanvasInput::DocumentCanvasInput(ModuleMain &module, Document &document)
     , m_tools(*this)
 { }
 
-PictureSurface &DocumentCanvasInput::canvas() { return m_document.Picture1(); }
+PictureSurface &DocumentCanvasInput::canvas()
+{
+    return m_document.Picture1();
+}
 
-FigureAnchors &DocumentCanvasInput::anchors() { return m_document.anchors; }
+FigureAnchors &DocumentCanvasInput::anchors()
+{
+    return m_document.anchors;
+}
 
-RubberBand &DocumentCanvasInput::rubberBand() { return m_document.rubberBand(); }
+RubberBand &DocumentCanvasInput::rubberBand()
+{
+    return m_document.rubberBand();
+}
 
-int DocumentCanvasInput::tool() const { return m_module.hTool; }
+int DocumentCanvasInput::tool() const
+{
+    return m_module.hTool;
+}
 
-int DocumentCanvasInput::userDrawMode() const { return int(m_module.mnudrawmode().value()); }
+int DocumentCanvasInput::userDrawMode() const
+{
+    return int(m_module.mnudrawmode().value());
+}
 
 ColourValue DocumentCanvasInput::drawingColour() const
 {
@@ -36,8 +51,17 @@ void DocumentCanvasInput::TakeUndoSnapshot(double x, double y, double width, dou
     m_module.TakeUndoSnapshot(x, y, width, height);
 }
 
-void DocumentCanvasInput::setDataChanged() { m_document.setDataChanged(true); }
+void DocumentCanvasInput::setDataChanged()
+{
+    m_document.setDataChanged(true);
+}
 
-void DocumentCanvasInput::showPointer(const QString &text) { m_module.colourTool().setText1(text); }
+void DocumentCanvasInput::showPointer(const QString &text)
+{
+    m_module.colourTool().setText1(text);
+}
 
-void DocumentCanvasInput::popUpEditMenu(double x, double y) { m_document.requestEditMenu(x, y); }
+void DocumentCanvasInput::popUpEditMenu(double x, double y)
+{
+    m_document.requestEditMenu(x, y);
+}

@@ -21,7 +21,10 @@ void DraggedFigureTool::press(CanvasToolHost &host, double x, double y)
     showBand(host, x, y);
 }
 
-void DraggedFigureTool::move(CanvasToolHost &host, double x, double y) { showBand(host, x, y); }
+void DraggedFigureTool::move(CanvasToolHost &host, double x, double y)
+{
+    showBand(host, x, y);
+}
 
 void DraggedFigureTool::release(CanvasToolHost &host, double x, double y)
 {

@@ -7,7 +7,10 @@ namespace NumberBoxRules {
 namespace {
 
 // The text holds digits only; a number too long for an integer is simply large.
-double valueOf(const QString &digits) { return digits.toDouble(); }
+double valueOf(const QString &digits)
+{
+    return digits.toDouble();
+}
 
 }
 

@@ -31,7 +31,10 @@ void PolylineTool::press(CanvasToolHost &host, double x, double y)
     showSegmentBand(host, a.hLastX, a.hLastY);
 }
 
-void PolylineTool::move(CanvasToolHost &host, double x, double y) { showSegmentBand(host, x, y); }
+void PolylineTool::move(CanvasToolHost &host, double x, double y)
+{
+    showSegmentBand(host, x, y);
+}
 
 void PolylineTool::release(CanvasToolHost &host, double x, double y)
 {
@@ -91,4 +94,7 @@ void StarPointsTool::move(CanvasToolHost &host, double x, double y)
     host.canvas().PSet(x, y, host.drawingColour());
 }
 
-void StarPointsTool::release(CanvasToolHost &host, double, double) { host.setDataChanged(); }
+void StarPointsTool::release(CanvasToolHost &host, double, double)
+{
+    host.setDataChanged();
+}

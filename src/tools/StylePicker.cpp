@@ -62,7 +62,10 @@ int lastNumber(PickerSet set)
     }
 }
 
-bool isFrame(PickerSet set) { return firstNumber(set) == 9; }
+bool isFrame(PickerSet set)
+{
+    return firstNumber(set) == 9;
+}
 
 }
 

@@ -58,7 +58,10 @@ int atMarker(QPoint marker)
     return 0;
 }
 
-int column(const ToolButton &button) { return button.marker.x() == LeftColumn ? 0 : 1; }
+int column(const ToolButton &button)
+{
+    return button.marker.x() == LeftColumn ? 0 : 1;
+}
 
 int row(const ToolButton &button)
 {

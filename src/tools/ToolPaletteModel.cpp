@@ -55,7 +55,10 @@ void ToolPaletteModel::load()
     CommandGotFocus(1);
 }
 
-int ToolPaletteModel::markedButton() const { return ToolButtons::atMarker(m_marker); }
+int ToolPaletteModel::markedButton() const
+{
+    return ToolButtons::atMarker(m_marker);
+}
 
 // Choosing a tool.
 
@@ -353,7 +356,10 @@ std::optional<int> ToolPaletteModel::lineWidth() const
 
 // Gradient colour wells.
 
-bool ToolPaletteModel::wellsRespond() const { return m_module.ActiveEdit() != nullptr; }
+bool ToolPaletteModel::wellsRespond() const
+{
+    return m_module.ActiveEdit() != nullptr;
+}
 
 bool ToolPaletteModel::chooseStartColour(ColourValue colour)
 {

@@ -58,9 +58,8 @@ TEST(ModeMenu, PasteOperationsAreTheTernaryCodes)
     };
     const Case cases[] = { { "mnuvbsrccopy", 13369376 }, { "mnuvbsrcpaint", 15597702 },
         { "mnuvbmergepaint", 12255782 }, { "mnuvbsrcinvert", 6684742 },
-        { "mnuvbsrcerase", 4457256 }, { "mnuvbnotsrccopy", 3342344 },
-        { "mnuvbdstinvert", 5570569 }, { "mnuvbnotsrcerase", 1114278 },
-        { "mnuvbsrcand", 8913094 } };
+        { "mnuvbsrcerase", 4457256 }, { "mnuvbnotsrccopy", 3342344 }, { "mnuvbdstinvert", 5570569 },
+        { "mnuvbnotsrcerase", 1114278 }, { "mnuvbsrcand", 8913094 } };
     const ModeMenu paste = ModeMenu::pasteModeMenu();
     for (const Case &c : cases) {
         const ModeItem *item = paste.find(c.name);

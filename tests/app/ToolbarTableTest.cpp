@@ -1,5 +1,5 @@
-#include "app/CommandRules.h"
 #include "app/ToolbarTable.h"
+#include "app/CommandRules.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +25,13 @@ TEST(ToolbarTable, AClickRunsTheCommandOfItsKeyAlone)
         const char *key;
         const char *command;
     };
-    const Case cases[] = { { "新建", "mnuFileNew" }, { "撤消", "mnuEditUndo" },
-        { "重复", "mnuEditRedo" }, { "垂直翻转", "mnuviewfanzhuan2" },
-        { "水平翻转", "mnuviewfanzhuan1" }, { "图片字体", "mnufont" },
-        { "前景色", "mnueditforecolor" }, { "最大化", "mnuWindowmax" },
-        { "层叠排列", "mnuWindowCascade" }, { "纵向排列", "mnuWindowTileVertical" },
-        { "横向排列", "mnuWindowTileHorizontal" }, { "帮助", "mnuHelpContents" },
-        { "no such key", "" }, { "", "" } };
+    const Case cases[]
+        = { { "新建", "mnuFileNew" }, { "撤消", "mnuEditUndo" }, { "重复", "mnuEditRedo" },
+              { "垂直翻转", "mnuviewfanzhuan2" }, { "水平翻转", "mnuviewfanzhuan1" },
+              { "图片字体", "mnufont" }, { "前景色", "mnueditforecolor" },
+              { "最大化", "mnuWindowmax" }, { "层叠排列", "mnuWindowCascade" },
+              { "纵向排列", "mnuWindowTileVertical" }, { "横向排列", "mnuWindowTileHorizontal" },
+              { "帮助", "mnuHelpContents" }, { "no such key", "" }, { "", "" } };
     for (const Case &c : cases)
         EXPECT_EQ(ToolbarTable::commandFor(QString::fromUtf8(c.key)), c.command) << c.key;
 }

@@ -6,8 +6,8 @@ using namespace WindowArrangement;
 
 TEST(WindowArrangement, ExactlyOneMenuItemAndAtMostOneButtonShowTheCurrentMode)
 {
-    const char *items[] = { "mnuWindowCascade", "mnuWindowTileVertical",
-        "mnuWindowTileHorizontal", "mnuWindowArrangeIcons", "mnuWindowmax" };
+    const char *items[] = { "mnuWindowCascade", "mnuWindowTileVertical", "mnuWindowTileHorizontal",
+        "mnuWindowArrangeIcons", "mnuWindowmax" };
     const char *keys[] = { "层叠排列", "纵向排列", "横向排列", "", "最大化" };
     for (int mode = Cascade; mode <= None; ++mode) {
         for (int other = Cascade; other <= None; ++other) {

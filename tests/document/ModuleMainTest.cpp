@@ -1,6 +1,6 @@
+#include "document/ModuleMain.h"
 #include "colour/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
 #include "document/PictureSurface.h"
 #include "history/UndoHistory.h"
 #include "tools/ToolPaletteModel.h"

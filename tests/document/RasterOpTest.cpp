@@ -18,7 +18,10 @@ quint32 byTable(int table, quint32 p, quint32 s, quint32 d, bool ternary)
     return result | 0xFF000000u;
 }
 
-quint32 randomPixel(QRandomGenerator &rng) { return 0xFF000000u | (rng.generate() & 0xFFFFFF); }
+quint32 randomPixel(QRandomGenerator &rng)
+{
+    return 0xFF000000u | (rng.generate() & 0xFFFFFF);
+}
 
 }
 

@@ -14,7 +14,10 @@ QImage numbered(int w, int h)
     return image;
 }
 
-quint32 at(const PictureSurface &s, int x, int y) { return s.Image().pixel(x, y); }
+quint32 at(const PictureSurface &s, int x, int y)
+{
+    return s.Image().pixel(x, y);
+}
 
 }
 

@@ -27,8 +27,8 @@ inline QImage randomImage(int width, int height, unsigned seed, int colours = 0)
     for (int y = 0; y < height; ++y) {
         auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const quint32 v = colours ? quint32(random() % unsigned(colours)) * 0x010203u
-                                      : quint32(random());
+            const quint32 v
+                = colours ? quint32(random() % unsigned(colours)) * 0x010203u : quint32(random());
             row[x] = 0xFF000000u | (v & 0xFFFFFFu);
         }
     }
@@ -69,9 +69,8 @@ inline ::testing::AssertionResult samePixels(const QImage &actual, const QImage 
         const auto *e = reinterpret_cast<const quint32 *>(expected.constScanLine(y));
         for (int x = 0; x < actual.width(); ++x) {
             if (a[x] != e[x])
-                return ::testing::AssertionFailure()
-                    << "pixel (" << x << ", " << y << ") is " << std::hex << a[x] << ", expected "
-                    << e[x];
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is "
+                                                     << std::hex << a[x] << ", expected " << e[x];
         }
     }
     return ::testing::AssertionSuccess();

@@ -40,8 +40,7 @@ struct Block
         , height(height)
         , stride(width + margin)
         , pixels(size_t(stride) * size_t(height + 1), fill)
-    {
-    }
+    { }
     quint32 *at(int x, int y) { return pixels.data() + y * stride + x; }
     int width;
     int height;
@@ -58,8 +57,8 @@ void checkRoundTrip(const CodecCase &c)
             *source.at(x, y) = c.pixel(x, y);
 
     std::vector<quint32> packed(size_t(c.width) * size_t(c.height));
-    const auto result = TileCodec::pack(source.at(0, 0), source.stride, c.width, c.height,
-        packed.data());
+    const auto result
+        = TileCodec::pack(source.at(0, 0), source.stride, c.width, c.height, packed.data());
     ASSERT_LE(result.words, qsizetype(packed.size()));
     if (result.packing == TileCodec::Packing::RunLength)
         EXPECT_LT(result.words, qsizetype(packed.size()));
@@ -71,13 +70,12 @@ void checkRoundTrip(const CodecCase &c)
     TileCodec::unpack(packed.data(), result.packing, c.width, c.height, copy.at(0, 0), copy.stride);
     for (int y = 0; y <= c.height; ++y)
         for (int x = 0; x < copy.stride; ++x) {
-            const quint32 expected
-                = (y < c.height && x < c.width) ? *source.at(x, y) : 0x12345678u;
+            const quint32 expected = (y < c.height && x < c.width) ? *source.at(x, y) : 0x12345678u;
             ASSERT_EQ(*copy.at(x, y), expected) << "at " << x << ", " << y;
         }
 
-    EXPECT_TRUE(TileCodec::matches(packed.data(), result.packing, c.width, c.height,
-        source.at(0, 0), source.stride));
+    EXPECT_TRUE(TileCodec::matches(
+        packed.data(), result.packing, c.width, c.height, source.at(0, 0), source.stride));
     // Any single changed pixel is seen: corners, row ends, the middle.
     const std::pair<int, int> probes[]
         = { { 0, 0 }, { c.width - 1, 0 }, { 0, c.height - 1 }, { c.width - 1, c.height - 1 },
@@ -85,8 +83,8 @@ void checkRoundTrip(const CodecCase &c)
     for (auto [x, y] : probes) {
         const quint32 kept = *source.at(x, y);
         *source.at(x, y) = kept ^ 0x00000100u;
-        EXPECT_FALSE(TileCodec::matches(packed.data(), result.packing, c.width, c.height,
-            source.at(0, 0), source.stride))
+        EXPECT_FALSE(TileCodec::matches(
+            packed.data(), result.packing, c.width, c.height, source.at(0, 0), source.stride))
             << "change at " << x << ", " << y << " not seen";
         *source.at(x, y) = kept;
     }

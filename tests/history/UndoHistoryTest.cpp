@@ -1,6 +1,6 @@
 // The counters, the ring of undo slots, UndoOrder, undo and redo.
-#include "HistoryTestImages.h"
 #include "history/UndoHistory.h"
+#include "HistoryTestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,7 @@ struct Session
 };
 
 class History : public ::testing::Test, protected Session
-{
-};
+{ };
 
 }
 
@@ -61,8 +60,8 @@ TEST_F(History, FiftyFirstActionOverwritesTheOldestSlot)
     actSteps(1, 51);
     EXPECT_EQ(history.undoCount(), 50);
     EXPECT_EQ(history.ringPosition(), 1);
-    EXPECT_EQ(history.undoSlotRect(1), twips(stepRect(51).x(), stepRect(51).y(),
-                                           stepRect(51).width(), stepRect(51).height()));
+    EXPECT_EQ(history.undoSlotRect(1),
+        twips(stepRect(51).x(), stepRect(51).y(), stepRect(51).width(), stepRect(51).height()));
     EXPECT_EQ(history.undoOrder(1), 2) << "the oldest step left is step 2, in slot 2";
     EXPECT_EQ(history.undoOrder(50), 1);
 
@@ -89,8 +88,8 @@ TEST_F(History, NewActionAfterUndosDropsTheRedoSteps)
     EXPECT_FALSE(history.canRedo());
     EXPECT_EQ(history.undoCount(), 46);
     const QRect r = stepRect(99);
-    EXPECT_EQ(history.undoSlotRect(history.undoOrder(46)),
-        twips(r.x(), r.y(), r.width(), r.height()));
+    EXPECT_EQ(
+        history.undoSlotRect(history.undoOrder(46)), twips(r.x(), r.y(), r.width(), r.height()));
 
     history.undo(canvas);
     EXPECT_TRUE(samePixels(canvas.Image(), beforeNew));

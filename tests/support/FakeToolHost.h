@@ -1,11 +1,11 @@
 #pragma once
 
+#include "document/FigureAnchors.h"
 #include "document/PictureSurface.h"
+#include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
-#include "document/FigureAnchors.h"
-#include "document/RubberBand.h"
 
 #include <QRectF>
 
@@ -61,7 +61,10 @@ public:
         m_held |= b;
         m_tools.mouseDown({ x * 15, y * 15, b, m_held, {} });
     }
-    void move(double x, double y) { m_tools.mouseMove({ x * 15, y * 15, Qt::NoButton, m_held, {} }); }
+    void move(double x, double y)
+    {
+        m_tools.mouseMove({ x * 15, y * 15, Qt::NoButton, m_held, {} });
+    }
     void release(double x, double y, Qt::MouseButton b = Qt::LeftButton)
     {
         m_held &= ~Qt::MouseButtons(b);

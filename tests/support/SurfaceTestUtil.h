@@ -6,7 +6,10 @@
 #include <QRandomGenerator>
 
 // Pixels given in the tests are whole pixels; the surface takes twips.
-inline constexpr double px(double pixels) { return pixels * Twips::PerPixel; }
+inline constexpr double px(double pixels)
+{
+    return pixels * Twips::PerPixel;
+}
 
 inline QImage noiseImage(int width, int height, quint32 seed)
 {

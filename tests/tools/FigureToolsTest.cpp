@@ -228,9 +228,9 @@ TEST(FigureTools, EveryModeStyleFillAndWidthDrawsAndUndoes)
         });
         CanvasTools tools(host);
         Pointer(tools).drag(10, 80, 100, 15);
-        const std::string what = "tool " + std::to_string(c.tool) + " mode " + std::to_string(c.mode)
-            + " width " + std::to_string(c.width) + " style " + std::to_string(c.drawStyle)
-            + " fill " + std::to_string(c.fillStyle);
+        const std::string what = "tool " + std::to_string(c.tool) + " mode "
+            + std::to_string(c.mode) + " width " + std::to_string(c.width) + " style "
+            + std::to_string(c.drawStyle) + " fill " + std::to_string(c.fillStyle);
         ASSERT_EQ(host.surface.Image(), want) << what;
         host.history.undo(host.surface);
         ASSERT_EQ(host.surface.Image(), noise) << what;

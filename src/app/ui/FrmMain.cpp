@@ -1,10 +1,10 @@
 #include "app/ui/FrmMain.h"
 
-#include "app/ui/MessageButtons.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
+#include "app/ui/MessageButtons.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ColourToolModel.h"
 #include "colour/ui/FrmColorTool.h"
@@ -128,8 +128,8 @@ void FrmMain::NewPicture()
 
 void FrmMain::openWindowFor(Document *document)
 {
-    auto *edit = new FrmEdit(*m_module, *document,
-        [this](Document &picture) { return savePicture(picture); });
+    auto *edit = new FrmEdit(
+        *m_module, *document, [this](Document &picture) { return savePicture(picture); });
     QMdiSubWindow *window = m_workArea->addSubWindow(edit);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const QRect area = WindowArranger::workArea(*m_workArea);
@@ -138,9 +138,8 @@ void FrmMain::openWindowFor(Document *document)
     else
         window->resize(area.size() * 2 / 3);
     edit->hword()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(edit->hword(), &QWidget::customContextMenuRequested, this, [this, edit](QPoint at) {
-        m_menus->contextMenu()->popup(edit->hword()->mapToGlobal(at));
-    });
+    connect(edit->hword(), &QWidget::customContextMenuRequested, this,
+        [this, edit](QPoint at) { m_menus->contextMenu()->popup(edit->hword()->mapToGlobal(at)); });
     connect(m_module.get(), &ModuleMain::textBoxReset, edit, [edit](Document *picture) {
         if (picture == edit->document())
             resetTextBox(*edit);
@@ -172,8 +171,8 @@ void FrmMain::onWindowActivated(QMdiSubWindow *window)
 void FrmMain::refreshCommands()
 {
     const CommandContext context = m_module->commandContext();
-    m_menus->refresh(context, m_module->mnudrawmode(), m_module->mnupastemode(),
-        m_module->hArrange);
+    m_menus->refresh(
+        context, m_module->mnudrawmode(), m_module->mnupastemode(), m_module->hArrange);
     m_toolBar->refresh(context, m_module->hArrange);
 }
 

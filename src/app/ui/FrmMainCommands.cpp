@@ -1,11 +1,11 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
-#include "app/ui/MessageButtons.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
+#include "app/ui/MessageButtons.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ModuleMain.h"
@@ -60,8 +60,7 @@ void FrmMain::registerCommands()
         }
     }
     on("mnuViewToolbar", [this] { toggleBar(QStringLiteral("mnuViewToolbar"), m_toolBar); });
-    on("mnuViewStatusBar",
-        [this] { toggleBar(QStringLiteral("mnuViewStatusBar"), statusBar()); });
+    on("mnuViewStatusBar", [this] { toggleBar(QStringLiteral("mnuViewStatusBar"), statusBar()); });
     on("mnuWindowmax", [this] { mnuWindowmax_Click(); });
     on("mnuWindowCascade", [this] { ArrangeWindows(WindowArrangement::Cascade); });
     on("mnuWindowTileVertical", [this] { ArrangeWindows(WindowArrangement::Stacked); });

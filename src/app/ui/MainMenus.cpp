@@ -37,8 +37,8 @@ QMenu *MainMenus::addMenu(QWidget *parent, const char *name, const char *caption
     return menu;
 }
 
-QAction *MainMenus::addItem(QMenu *menu, const char *name, const char *caption,
-    const char *shortcut)
+QAction *MainMenus::addItem(
+    QMenu *menu, const char *name, const char *caption, const char *shortcut)
 {
     QAction *item = menu->addAction(QString::fromUtf8(caption));
     const QString objectName = QString::fromLatin1(name);
@@ -50,8 +50,8 @@ QAction *MainMenus::addItem(QMenu *menu, const char *name, const char *caption,
     return item;
 }
 
-QAction *MainMenus::addCheckItem(QMenu *menu, const char *name, const char *caption,
-    const char *shortcut)
+QAction *MainMenus::addCheckItem(
+    QMenu *menu, const char *name, const char *caption, const char *shortcut)
 {
     QAction *item = addItem(menu, name, caption, shortcut);
     item->setCheckable(true);

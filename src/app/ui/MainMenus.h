@@ -25,18 +25,17 @@ public:
     QMenu *contextMenu() const { return m_quick; }
     const QHash<QString, QAction *> &actions() const { return m_actions; }
 
-    void refresh(const CommandContext &context, const ModeMenu &drawMode,
-        const ModeMenu &pasteMode, int arrangement);
+    void refresh(const CommandContext &context, const ModeMenu &drawMode, const ModeMenu &pasteMode,
+        int arrangement);
 
 signals:
     void command(const QString &name);
 
 private:
     QMenu *addMenu(QWidget *parent, const char *name, const char *caption);
-    QAction *addItem(QMenu *menu, const char *name, const char *caption,
-        const char *shortcut = nullptr);
-    QAction *addCheckItem(QMenu *menu, const char *name, const char *caption,
-        const char *shortcut);
+    QAction *addItem(
+        QMenu *menu, const char *name, const char *caption, const char *shortcut = nullptr);
+    QAction *addCheckItem(QMenu *menu, const char *name, const char *caption, const char *shortcut);
     void addSeparator(QMenu *menu, const char *name);
     void addModeMenu(QMenu *menu, const ModeMenu &modes, const char *caption);
     void buildFile(QMainWindow *window);

@@ -5,7 +5,8 @@
 
 void useChineseButtonTexts(QMessageBox &box)
 {
-    const struct {
+    const struct
+    {
         QMessageBox::StandardButton button;
         const char *text;
     } captions[] = {

@@ -12,8 +12,8 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
@@ -109,7 +109,8 @@ void FrmEdit::load()
 {
     if (!m_document)
         return;
-    const QSizeF size = CanvasLayout::initialCanvas(QSizeF(innerWidth(), innerHeight()), barExtent());
+    const QSizeF size
+        = CanvasLayout::initialCanvas(QSizeF(innerWidth(), innerHeight()), barExtent());
     m_document->moveCanvas(0, 0);
     m_document->resizeCanvas(size.width(), size.height());
     m_document->resetFigureBox();
@@ -133,10 +134,10 @@ void FrmEdit::layoutScrollBars()
     m_vScroll->setGeometry(toPixels(QRectF(innerWidth() - bar, 0, bar, vLength)));
     m_hScroll->setGeometry(toPixels(QRectF(0, innerHeight() - bar, hLength, bar)));
     m_viewport->setGeometry(toPixels(QRectF(0, 0, innerWidth() - bar, innerHeight() - bar)));
-    m_vScroll->setMaximum(CanvasLayout::scrollMaximum(canvas.top(), canvas.height(), innerHeight(),
-        bar, CanvasLayout::HandleStrip));
-    m_hScroll->setMaximum(CanvasLayout::scrollMaximum(canvas.left(), canvas.width(), innerWidth(),
-        bar, CanvasLayout::HandleStrip));
+    m_vScroll->setMaximum(CanvasLayout::scrollMaximum(
+        canvas.top(), canvas.height(), innerHeight(), bar, CanvasLayout::HandleStrip));
+    m_hScroll->setMaximum(CanvasLayout::scrollMaximum(
+        canvas.left(), canvas.width(), innerWidth(), bar, CanvasLayout::HandleStrip));
     // A page is what the viewport shows, in 20-twip steps.
     m_vScroll->setPageStep(std::max(1, int((innerHeight() - bar) / CanvasLayout::ScrollStep)));
     m_hScroll->setPageStep(std::max(1, int((innerWidth() - bar) / CanvasLayout::ScrollStep)));

@@ -25,7 +25,10 @@ constexpr int ButtonWidth = 54, ButtonHeight = 26, ButtonGap = 4;
 constexpr int PickerColumn2 = 57;
 constexpr int PickerPitch = 18;
 
-QColor toQColor(ColourValue c) { return QColor(Colour::red(c), Colour::green(c), Colour::blue(c)); }
+QColor toQColor(ColourValue c)
+{
+    return QColor(Colour::red(c), Colour::green(c), Colour::blue(c));
+}
 
 void keepPlaceWhenHidden(QWidget *widget)
 {
@@ -76,7 +79,10 @@ FrmTools::FrmTools(ToolPaletteModel &model, QWidget *parent)
     refresh();
 }
 
-QLineEdit *FrmTools::Text1() const { return m_text1; }
+QLineEdit *FrmTools::Text1() const
+{
+    return m_text1;
+}
 
 // Tool buttons, placed where the marker table puts them.
 QWidget *FrmTools::buildButtons()

@@ -19,7 +19,10 @@ PickerWidget::PickerWidget(const ToolPaletteModel &model, StylePicker picker, QW
     setCursor(Qt::PointingHandCursor);
 }
 
-bool PickerWidget::isRaised() const { return m_model.highlighted(m_picker.set) == m_picker.number; }
+bool PickerWidget::isRaised() const
+{
+    return m_model.highlighted(m_picker.set) == m_picker.number;
+}
 
 void PickerWidget::paintEvent(QPaintEvent *)
 {

@@ -4,10 +4,10 @@
 #include "app/ToolbarTable.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
-#include "document/PictureSurface.h"
-#include "tools/ToolPaletteModel.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ClosePrompt.h"
+#include "document/PictureSurface.h"
+#include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
 
 #include <QDockWidget>
@@ -94,8 +94,8 @@ TEST_F(FrmMainTest, MenuBarHoldsTheTopMenusInOrderAndNotTheContextMenu)
     for (QAction *a : main.menuBar()->actions())
         top << a->objectName();
     EXPECT_EQ(top,
-        QStringList({ "mnuFile", "mnuedit", "mnuview", "mnudraw", "mnuWindow", "Hexplor",
-            "mnuHelp" }));
+        QStringList(
+            { "mnuFile", "mnuedit", "mnuview", "mnudraw", "mnuWindow", "Hexplor", "mnuHelp" }));
     EXPECT_EQ(action("Hexplor")->menu(), nullptr);
     auto *quick = main.findChild<QMenu *>("mnuquick1");
     ASSERT_NE(quick, nullptr);
@@ -173,11 +173,11 @@ TEST_F(FrmMainTest, ClosingTheLastWindowEmptiesTheReadOutsAndDisablesDocumentCom
     EXPECT_EQ(colour->TextX()->text(), "0");
     EXPECT_EQ(colour->TextY()->text(), "0");
     EXPECT_EQ(colour->Text1()->text(), "");
-    for (const char *name : { "mnuFileClose", "mnuFileSave", "mnuFilePrint", "mnuedit",
-             "mnuview", "mnudraw", "保存", "粘贴", "最大化", "层叠排列", "撤消", "重复" })
+    for (const char *name : { "mnuFileClose", "mnuFileSave", "mnuFilePrint", "mnuedit", "mnuview",
+             "mnudraw", "保存", "粘贴", "最大化", "层叠排列", "撤消", "重复" })
         EXPECT_FALSE(action(name)->isEnabled()) << name;
-    for (const char *name : { "mnuFileNew", "mnuFileOpen", "mnuWindowCascade", "新建", "打开",
-             "帮助" })
+    for (const char *name :
+        { "mnuFileNew", "mnuFileOpen", "mnuWindowCascade", "新建", "打开", "帮助" })
         EXPECT_TRUE(action(name)->isEnabled()) << name;
 
     // Without a document the window commands change nothing.

@@ -17,8 +17,8 @@ namespace {
 
 void dragInside(QWidget *handle, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), handle->mapToGlobal(QPointF(at)),
-        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), handle->mapToGlobal(QPointF(at)), Qt::NoButton,
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &move);
 }
 
@@ -73,7 +73,8 @@ TEST_F(FrmEditTest, ScrollingMovesTheCanvasAndAnEnlargedWindowKeepsTheOffsetReac
     EXPECT_EQ(active()->canvasRect().top(), -20.0 * bottom);
     EXPECT_EQ(edit->canvas()->y(), qRound(-20.0 * bottom / 15));
 
-    edit->parentWidget()->resize(edit->parentWidget()->width(), edit->parentWidget()->height() + 200);
+    edit->parentWidget()->resize(
+        edit->parentWidget()->width(), edit->parentWidget()->height() + 200);
     settle();
     EXPECT_GE(v->maximum(), bottom);
     EXPECT_EQ(v->value(), bottom);
