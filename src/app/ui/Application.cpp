@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QSettings>
 
 namespace Application {
@@ -29,6 +30,8 @@ void configure(QApplication &app)
     app.setApplicationVersion(QStringLiteral("3.0"));
     QFont font(QString::fromLatin1(UiFontFamily), 9);
     app.setFont(font);
+    // Every window, the document windows included, shows the freehand pencil.
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/tools/Command6.svg")));
     keepNoSettings();
 }
 
