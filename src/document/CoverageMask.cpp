@@ -138,13 +138,6 @@ void CoverageMask::unite(const CoverageMask &other, Mark mark)
     }
 }
 
-CoverageMask::Mark CoverageMask::at(int x, int y) const
-{
-    if (!m_bounds.contains(x, y))
-        return None;
-    return Mark(row(y)[x - m_bounds.left()]);
-}
-
 namespace {
 
 // One row: each marked pixel that the pattern paints gets op(pixel); an

@@ -41,7 +41,6 @@ public:
     // Marks as `mark` every pixel `other` marks (as anything).
     void unite(const CoverageMask &other, Mark mark);
 
-    Mark at(int x, int y) const;
     const uchar *row(int y) const { return m_bits.constScanLine(y - m_bounds.top()); }
 
     // Combines the pen with every pixel marked `mark` that the pattern paints.

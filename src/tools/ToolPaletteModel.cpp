@@ -363,24 +363,26 @@ bool ToolPaletteModel::wellsRespond() const
 
 bool ToolPaletteModel::chooseStartColour(ColourValue colour)
 {
-    if (!wellsRespond())
-        return false;
-    m_startWell = colour & 0xFFFFFF;
-    m_module.hStartRed = Colour::red(m_startWell);
-    m_module.hStartGreen = Colour::green(m_startWell);
-    m_module.hStartBlue = Colour::blue(m_startWell);
-    emit changed();
-    return true;
+    return chooseWellColour(
+        colour, m_startWell, m_module.hStartRed, m_module.hStartGreen, m_module.hStartBlue);
 }
 
 bool ToolPaletteModel::chooseEndColour(ColourValue colour)
 {
+    return chooseWellColour(
+        colour, m_endWell, m_module.hEndRed, m_module.hEndGreen, m_module.hEndBlue);
+}
+
+// A gradient well takes the colour and the module its three components.
+bool ToolPaletteModel::chooseWellColour(
+    ColourValue colour, ColourValue &well, int &red, int &green, int &blue)
+{
     if (!wellsRespond())
         return false;
-    m_endWell = colour & 0xFFFFFF;
-    m_module.hEndRed = Colour::red(m_endWell);
-    m_module.hEndGreen = Colour::green(m_endWell);
-    m_module.hEndBlue = Colour::blue(m_endWell);
+    well = colour & 0xFFFFFF;
+    red = Colour::red(well);
+    green = Colour::green(well);
+    blue = Colour::blue(well);
     emit changed();
     return true;
 }

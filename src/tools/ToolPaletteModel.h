@@ -94,6 +94,7 @@ signals:
     void samplesChanged();
 
 private:
+    bool chooseWellColour(ColourValue colour, ColourValue &well, int &red, int &green, int &blue);
     void SelectTool(bool cancelRadius, int code);
     void ShowOptionGroup(int n) { m_group = n; }
     void ShowGradientOptions(GradientOptions::Kind kind);
