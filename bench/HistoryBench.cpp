@@ -1,7 +1,7 @@
 // The edit history on a 2402 x 2002 canvas (the largest the size boxes allow)
 // with a drawing on it: whole-canvas snapshots as freehand strokes take them.
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "raster/PictureSurface.h"
+#include "base/Twips.h"
 #include "history/UndoHistory.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // offscreen: the event reaches the tools, the tools update the rubber band or
 // the picture, and the window repaints the region that changed.
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
 #include "document/ui/CanvasView.h"
 #include "tools/ToolCode.h"
 

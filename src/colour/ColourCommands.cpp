@@ -1,14 +1,13 @@
 #include "colour/ColourCommands.h"
 
 #include "colour/ColourPalette.h"
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
-#include "tools/PickerSamples.h"
+#include "document/Workspace.h"
+#include "raster/PictureSurface.h"
 
-ColourCommands::ColourCommands(ModuleMain &module)
+ColourCommands::ColourCommands(Workspace &module)
     : m_module(module)
 { }
 
@@ -111,12 +110,8 @@ void ColourCommands::ApplyFillColour()
 
 void ColourCommands::redrawSamples()
 {
-    // The samples sit on the palette's grey: a pen or drawing colour of that
-    // very grey is shown there in white. The wells keep the true colours.
     const ColourToolModel &wells = m_module.colourTool();
-    emit m_module.paletteSamplesNeedRedraw(
-        PickerSamples::visibleOnPalette(wells.PictureForecolor()),
-        PickerSamples::visibleOnPalette(wells.PictureFillColor()));
+    emit m_module.paletteSamplesNeedRedraw(wells.PictureForecolor(), wells.PictureFillColor());
 }
 
 QString ColourCommands::sizeText(SizeBox box) const

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "colour/ColourValue.h"
+#include "base/ColourValue.h"
 
 #include <QString>
 
 class Document;
-class ModuleMain;
+class Workspace;
 
 // The colour rules: which well a palette click fills, what a chosen colour
 // does to the active picture, and how the size boxes resize it. The colour
@@ -19,7 +19,7 @@ public:
     // The size boxes.
     enum class SizeBox { TextX, TextY };
 
-    explicit ColourCommands(ModuleMain &module);
+    explicit ColourCommands(Workspace &module);
 
     // Makes well n the palette target, showing its pair of marks.
     void SelectColourTarget(int n);
@@ -48,5 +48,5 @@ private:
     QString sizeText(SizeBox box) const;
     void setSizeText(SizeBox box, const QString &text);
 
-    ModuleMain &m_module;
+    Workspace &m_module;
 };

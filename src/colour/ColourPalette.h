@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourValue.h"
+#include "base/ColourValue.h"
 
 // The colour window's fixed palette `PictureColor(1)`..`PictureColor(48)`: two
 // rows of 24 columns, light shades on top and dark ones below. Column c holds

@@ -1,6 +1,6 @@
 #include "document/CanvasLayout.h"
 
-#include "document/RoundHalfEven.h"
+#include "base/RoundHalfEven.h"
 
 #include <algorithm>
 #include <cmath>

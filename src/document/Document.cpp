@@ -1,8 +1,8 @@
 #include "document/Document.h"
 
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
-#include "document/Twips.h"
+#include "base/Twips.h"
 #include "history/UndoHistory.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "history/Snapshot.h"
 
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "raster/PictureSurface.h"
+#include "base/Twips.h"
 
 #include <utility>
 

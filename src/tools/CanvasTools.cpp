@@ -1,7 +1,7 @@
 #include "tools/CanvasTools.h"
 
 #include "document/FigureAnchors.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/FigureTools.h"
 #include "tools/PointerTools.h"

@@ -1,12 +1,12 @@
 #include "tools/DocumentCanvasInput.h"
 
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "document/Workspace.h"
+#include "raster/PictureSurface.h"
 #include "history/UndoHistory.h"
 
-DocumentCanvasInput::DocumentCanvasInput(ModuleMain &module, Document &document)
+DocumentCanvasInput::DocumentCanvasInput(Workspace &module, Document &document)
     : m_module(module)
     , m_document(document)
     , m_tools(*this)
@@ -44,11 +44,10 @@ ColourValue DocumentCanvasInput::drawingColour() const
 
 void DocumentCanvasInput::TakeUndoSnapshot(double x, double y, double width, double height)
 {
-    // A press reaches a canvas whose window is already active; should one
-    // arrive first anyway, the snapshot still goes to this document.
-    if (m_module.ActiveEdit() != &m_document)
-        m_module.activate(&m_document);
-    m_module.TakeUndoSnapshot(x, y, width, height);
+    // The stroke may end after another window became active (New pressed
+    // while the button is held): the snapshot belongs to the picture drawn
+    // on, and the active document stays the one whose window is shown active.
+    m_module.TakeUndoSnapshot(m_document, x, y, width, height);
 }
 
 void DocumentCanvasInput::setDataChanged()

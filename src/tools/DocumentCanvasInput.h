@@ -5,7 +5,7 @@
 #include "tools/CanvasTools.h"
 
 class Document;
-class ModuleMain;
+class Workspace;
 
 // A document's canvas input: the canvas tools drawing on that document, with
 // the shared settings (tool, draw mode, colours, read-outs, the history of
@@ -13,7 +13,7 @@ class ModuleMain;
 class DocumentCanvasInput : public CanvasInput, private CanvasToolHost
 {
 public:
-    DocumentCanvasInput(ModuleMain &module, Document &document);
+    DocumentCanvasInput(Workspace &module, Document &document);
 
     void mouseDown(const CanvasMouse &event) override { m_tools.mouseDown(event); }
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
@@ -32,7 +32,7 @@ private:
     void showPointer(const QString &text) override;
     void popUpEditMenu(double x, double y) override;
 
-    ModuleMain &m_module;
+    Workspace &m_module;
     Document &m_document;
     CanvasTools m_tools;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "tools/CanvasTool.h"
 
 #include <optional>

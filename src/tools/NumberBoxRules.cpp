@@ -1,6 +1,6 @@
 #include "tools/NumberBoxRules.h"
 
-#include "document/DigitsOnly.h"
+#include "base/DigitsOnly.h"
 
 namespace NumberBoxRules {
 

@@ -1,6 +1,6 @@
 #include "tools/PickerSamples.h"
 
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 
 namespace PickerSamples {
 

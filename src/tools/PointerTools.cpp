@@ -1,7 +1,7 @@
 #include "tools/PointerTools.h"
 
 #include "document/FigureAnchors.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"

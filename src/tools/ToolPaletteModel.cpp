@@ -1,9 +1,9 @@
 #include "tools/ToolPaletteModel.h"
 
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "document/Workspace.h"
+#include "raster/PictureSurface.h"
 #include "tools/NumberBoxRules.h"
 #include "tools/ToolButton.h"
 #include "tools/ToolCode.h"
@@ -28,7 +28,7 @@ enum Group {
 
 }
 
-ToolPaletteModel::ToolPaletteModel(ModuleMain &module, QObject *parent)
+ToolPaletteModel::ToolPaletteModel(Workspace &module, QObject *parent)
     : QObject(parent)
     , m_module(module)
     , m_marker(ToolButtons::button(1).marker)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourValue.h"
+#include "base/ColourValue.h"
 #include "tools/GradientOptions.h"
 #include "tools/StylePicker.h"
 
@@ -13,14 +13,14 @@
 #include <optional>
 #include <vector>
 
-class ModuleMain;
+class Workspace;
 class PictureSurface;
 
 // The tool palette without its window: which tool is chosen and where the
 // marker sits, which option group and which controls are shown, the style
 // pickers with their samples and highlights, the gradient options, the three
 // number boxes and the two gradient colour wells. Choosing a tool or a style
-// acts on the shared state and the active document through ModuleMain; with
+// acts on the shared state and the active document through the Workspace; with
 // no document open the buttons, pickers and wells do nothing at all.
 class ToolPaletteModel : public QObject
 {
@@ -29,7 +29,7 @@ public:
     // Option groups: 0 none, 1 ellipse, 2 gradient, 3 line, 4 box, 5 sector.
     static constexpr int GroupCount = 5;
 
-    explicit ToolPaletteModel(ModuleMain &module, QObject *parent = nullptr);
+    explicit ToolPaletteModel(Workspace &module, QObject *parent = nullptr);
     ~ToolPaletteModel() override;
 
     // The palette window loaded: samples, gradient defaults, then the region tool.
@@ -111,7 +111,7 @@ private:
     void setFillStyleOne();
     size_t sampleIndex(const StylePicker &picker) const;
 
-    ModuleMain &m_module;
+    Workspace &m_module;
     QPoint m_marker;
     int m_group = 0;
     bool m_gradientLines = false;

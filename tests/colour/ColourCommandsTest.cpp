@@ -1,9 +1,9 @@
 #include "colour/ColourCommands.h"
 #include "colour/ColourPalette.h"
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -143,13 +143,15 @@ TEST_F(ColourCommandsTest, TheDialogsColourGoesIntoItsWellAndMakesItTheTarget)
     EXPECT_EQ(ColourCommands::colourDialogTitle(3), "背景色");
 }
 
-TEST_F(ColourCommandsTest, ThePalettesGreyIsDrawnWhiteOnTheSamplesButKeptInTheWells)
+// The samples turn the palette's grey white themselves (PickerSamples); the
+// wells and the request carry the true colour.
+TEST_F(ColourCommandsTest, ThePalettesGreyIsKeptInTheWellsAndSentToTheSamples)
 {
     commands().ChooseColour(ColourCommands::Pen, Grey);
     EXPECT_EQ(wells().PictureForecolor(), Grey);
     EXPECT_EQ(canvas().ForeColor(), Grey);
     ASSERT_EQ(samples.size(), 1u);
-    EXPECT_EQ(samples[0].pen, White);
+    EXPECT_EQ(samples[0].pen, Grey);
     EXPECT_EQ(samples[0].drawing, Black);
 
     commands().SelectColourTarget(ColourCommands::Fill);
@@ -157,8 +159,8 @@ TEST_F(ColourCommandsTest, ThePalettesGreyIsDrawnWhiteOnTheSamplesButKeptInTheWe
     EXPECT_EQ(wells().PictureFillColor(), Grey);
     EXPECT_EQ(canvas().FillColor(), Grey);
     ASSERT_EQ(samples.size(), 2u);
-    EXPECT_EQ(samples[1].pen, White);
-    EXPECT_EQ(samples[1].drawing, White);
+    EXPECT_EQ(samples[1].pen, Grey);
+    EXPECT_EQ(samples[1].drawing, Grey);
 }
 
 TEST_F(ColourCommandsTest, LeavingASizeBoxResizesTheCanvasWithoutAnEditStep)

@@ -1,5 +1,5 @@
 #include "document/Document.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 
 #include <gtest/gtest.h>
 

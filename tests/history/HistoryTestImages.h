@@ -2,8 +2,8 @@
 
 // Pictures for the history tests and a pixel-exact comparison that names the
 // first pixel that differs.
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "raster/PictureSurface.h"
+#include "base/Twips.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

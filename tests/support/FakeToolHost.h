@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/FigureAnchors.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "tools/CanvasToolHost.h"

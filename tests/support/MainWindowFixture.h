@@ -2,7 +2,7 @@
 
 #include "app/ui/FrmMain.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
+#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "raster/PictureSurface.h"
+#include "base/Twips.h"
 
 #include <QRandomGenerator>
 

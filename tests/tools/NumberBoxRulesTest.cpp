@@ -2,8 +2,8 @@
 // and what the palette does with it.
 #include "tools/NumberBoxRules.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
 #include "tools/GradientOptions.h"
 #include "tools/ToolPaletteModel.h"
 

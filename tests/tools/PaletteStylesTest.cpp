@@ -1,9 +1,9 @@
 // Style pickers: what each click chooses, where it lands and which picker is
 // shown raised; the samples follow the colour wells.
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The tool palette's rules without its window: choosing tools, styles,
 // number boxes, gradient wells and what happens with no document open.
 #include "tools/ToolPaletteModel.h"
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolButton.h"
 
 #include <gtest/gtest.h>

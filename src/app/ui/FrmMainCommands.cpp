@@ -5,10 +5,10 @@
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
-#include "app/ui/MessageButtons.h"
+#include "widgets/MessageButtons.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
-#include "document/ModuleMain.h"
+#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/ui/MainMenus.h"
 
 #include "app/CommandRules.h"
-#include "app/ModeMenu.h"
+#include "document/ModeMenu.h"
 #include "app/WindowArrangement.h"
 
 #include <QAction>

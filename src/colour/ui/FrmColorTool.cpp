@@ -1,12 +1,12 @@
 #include "colour/ui/FrmColorTool.h"
 
 #include "colour/ColourPalette.h"
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/TargetMark.h"
-#include "document/ModuleMain.h"
-#include "document/ui/DigitsOnlyFilter.h"
+#include "app/ModuleMain.h"
+#include "widgets/DigitsOnlyFilter.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

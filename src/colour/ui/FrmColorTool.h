@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/ColourCommands.h"
-#include "colour/ui/ColourDialog.h"
+#include "widgets/ColourDialog.h"
 
 #include <QDockWidget>
 

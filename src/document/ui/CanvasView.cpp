@@ -2,9 +2,9 @@
 
 #include "document/CanvasInput.h"
 #include "document/Document.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
-#include "document/Twips.h"
+#include "base/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

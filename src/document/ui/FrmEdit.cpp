@@ -1,10 +1,10 @@
 #include "document/ui/FrmEdit.h"
 
-#include "app/ui/MessageButtons.h"
+#include "widgets/MessageButtons.h"
 #include "document/Document.h"
-#include "document/ModuleMain.h"
-#include "document/PictureSurface.h"
-#include "document/Twips.h"
+#include "app/ModuleMain.h"
+#include "raster/PictureSurface.h"
+#include "base/Twips.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
 

@@ -1,6 +1,6 @@
 #include "document/ui/SizeHandleWidget.h"
 
-#include "document/Twips.h"
+#include "base/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "tools/ui/FrmTools.h"
 
-#include "document/DigitsOnly.h"
+#include "base/DigitsOnly.h"
 #include "tools/ToolButton.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/GradientWell.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourValue.h"
+#include "base/ColourValue.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
 #include "tools/ui/PickerWidget.h"
 
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 
 #include <QMouseEvent>

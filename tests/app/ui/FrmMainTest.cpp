@@ -6,7 +6,7 @@
 #include "app/ui/MainToolBar.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ClosePrompt.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
 

@@ -2,10 +2,10 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/ui/MainToolBar.h"
-#include "colour/ColourToolModel.h"
+#include "document/ColourToolModel.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/FrmColorTool.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "colour/ui/FrmColorTool.h"
 #include "document/CanvasInput.h"
 #include "document/ClosePrompt.h"
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
 

@@ -1,8 +1,8 @@
 // Drawing on the canvas window with the pointer: events reach the tools, the
 // rubber band is shown but never enters the picture, the read-out follows the
 // pointer and the right button opens the Edit menu.
-#include "colour/ColourToolModel.h"
-#include "document/PictureSurface.h"
+#include "document/ColourToolModel.h"
+#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
 #include "document/ui/CanvasView.h"
 #include "support/MainWindowFixture.h"

@@ -3,7 +3,7 @@
 // gradient colour wells.
 #include "support/MainWindowFixture.h"
 
-#include "document/PictureSurface.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
 #include "tools/ui/PickerWidget.h"

@@ -1,0 +1,71 @@
+#include "app/ModuleMain.h"
+
+#include "app/WindowArrangement.h"
+#include "colour/ColourCommands.h"
+#include "document/ColourToolModel.h"
+#include "document/Document.h"
+#include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
+#include "raster/RasterOp.h"
+#include "tools/DocumentCanvasInput.h"
+#include "tools/ToolPaletteModel.h"
+
+ModuleMain::ModuleMain()
+    : m_colourCommands(std::make_unique<ColourCommands>(*this))
+    , m_tools(std::make_unique<ToolPaletteModel>(*this))
+{
+    connect(this, &ModuleMain::paletteSamplesNeedRedraw, m_tools.get(),
+        &ToolPaletteModel::redrawSamples);
+}
+
+ModuleMain::~ModuleMain() = default;
+
+void ModuleMain::startUp()
+{
+    hArrange = WindowArrangement::None;
+    setModeTags(RasterOp::R2_COPYPEN, RasterOp::SRCCOPY);
+    hTool = 1;
+    emit commandsChanged();
+}
+
+std::unique_ptr<CanvasInput> ModuleMain::makeInput(Document &document)
+{
+    return std::make_unique<DocumentCanvasInput>(*this, document);
+}
+
+void ModuleMain::applyPenAndStyles(Document &document)
+{
+    Workspace::applyPenAndStyles(document);
+    if (const auto width = m_tools->lineWidth())
+        document.Picture1().setDrawWidth(*width);
+}
+
+bool ModuleMain::setArrangement(int mode)
+{
+    if (!ActiveEdit() || !WindowArrangement::isValid(mode))
+        return false;
+    hArrange = mode;
+    emit commandsChanged();
+    return true;
+}
+
+void ModuleMain::ApplyCanvasSettings()
+{
+    Document *active = ActiveEdit();
+    if (!active)
+        return;
+    active->Picture1().setBackColor(colourTool().Picturebackcolor());
+    applyPenAndStyles(*active);
+}
+
+CommandContext ModuleMain::commandContext() const
+{
+    CommandContext context;
+    context.documentOpen = hEditCount() > 0;
+    if (const Document *active = ActiveEdit()) {
+        context.selection = active->hBoolSelect;
+        context.canUndo = active->history().canUndo();
+        context.canRedo = active->history().canRedo();
+    }
+    return context;
+}

@@ -1,0 +1,182 @@
+#include "document/Workspace.h"
+
+#include "document/CanvasInput.h"
+#include "document/ColourToolModel.h"
+#include "document/Document.h"
+#include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
+
+namespace {
+
+// Sizes are shown as single-precision numbers, so a fractional pixel count
+// shows its fraction ("64.66667").
+QString pixelText(double twips)
+{
+    return QString::number(double(float(twips / 15.0)), 'g', 7);
+}
+
+}
+
+Workspace::Workspace()
+    : m_drawMode(ModeMenu::drawModeMenu())
+    , m_pasteMode(ModeMenu::pasteModeMenu())
+    , m_colourTool(std::make_unique<ColourToolModel>())
+{ }
+
+Workspace::~Workspace() = default;
+
+Document *Workspace::hEditList(int index) const
+{
+    if (index < 1 || index > hEditCount())
+        return nullptr;
+    return m_edits[size_t(index - 1)].get();
+}
+
+std::unique_ptr<CanvasInput> Workspace::makeInput(Document &)
+{
+    return nullptr;
+}
+
+Document *Workspace::NewPicture()
+{
+    if (hEditCount() >= MaxEdits)
+        return nullptr;
+    ++m_pictureCount;
+    m_edits.push_back(std::make_unique<Document>());
+    Document *document = m_edits.back().get();
+    m_active = document;
+    document->setTag(QString::number(hEditCount()));
+    document->setInput(makeInput(*document));
+    document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
+    // A resized canvas shows its new size in the colour window.
+    connect(document, &Document::canvasResized, this, [this, document] { showSizeOf(*document); });
+    emit documentCreated(document);
+    // Sizing the canvas to its window counted as a change; a new picture has none.
+    document->setDataChanged(false);
+    emit commandsChanged();
+    return document;
+}
+
+void Workspace::activate(Document *document)
+{
+    if (!document)
+        return;
+    m_active = document;
+    showSizeOf(*document);
+    m_colourTool->setText1(QString());
+    applyPenAndStyles(*document);
+    document->Picture1().setDrawMode(int(m_drawMode.value()));
+    emit commandsChanged();
+}
+
+void Workspace::showSizeOf(const Document &document)
+{
+    m_colourTool->setTextX(pixelText(document.ScaleWidth()));
+    m_colourTool->setTextY(pixelText(document.ScaleHeight()));
+}
+
+void Workspace::applyPenAndStyles(Document &document)
+{
+    PictureSurface &canvas = document.Picture1();
+    canvas.setForeColor(m_colourTool->PictureForecolor());
+    canvas.setFillColor(m_colourTool->PictureFillColor());
+    canvas.setFillStyle(hFillStyle.value_or(0));
+    canvas.setDrawStyle(hDrawStyle.value_or(0));
+}
+
+void Workspace::unload(Document *document)
+{
+    const auto found = std::find_if(m_edits.begin(), m_edits.end(),
+        [document](const auto &edit) { return edit.get() == document; });
+    if (found == m_edits.end())
+        return;
+    emit documentUnloading(document);
+    // Keep the owner alive until every listener has let go of the document.
+    std::unique_ptr<Document> closing = std::move(*found);
+    m_edits.erase(found);
+    for (int k = 1; k <= hEditCount(); ++k)
+        m_edits[size_t(k - 1)]->setTag(QString::number(k));
+    // Until the platform activates another window, the newest one stands in,
+    // so no command is left pointing at a closed document.
+    if (m_active == document)
+        m_active = m_edits.empty() ? nullptr : m_edits.back().get();
+    if (m_edits.empty()) {
+        m_colourTool->setText1(QString());
+        m_colourTool->setTextX(QStringLiteral("0"));
+        m_colourTool->setTextY(QStringLiteral("0"));
+    }
+    emit commandsChanged();
+}
+
+void Workspace::SetDrawMode(int mode)
+{
+    if (!m_active)
+        return;
+    m_active->Picture1().setDrawMode(mode);
+    m_drawMode.setValue(mode);
+    emit commandsChanged();
+}
+
+void Workspace::SetPasteMode(double operation)
+{
+    if (!m_active)
+        return;
+    m_pasteMode.setValue(operation);
+    emit commandsChanged();
+}
+
+void Workspace::setModeTags(int drawMode, double pasteMode)
+{
+    m_drawMode.setValue(drawMode);
+    m_pasteMode.setValue(pasteMode);
+}
+
+void Workspace::TakeUndoSnapshot(double x, double y, double width, double height)
+{
+    if (m_active)
+        TakeUndoSnapshot(*m_active, x, y, width, height);
+}
+
+void Workspace::TakeUndoSnapshot(
+    Document &document, double x, double y, double width, double height)
+{
+    document.history().takeSnapshot(document.Picture1(), x, y, width, height);
+    emit commandsChanged();
+    document.resetFigureBox();
+}
+
+void Workspace::undo()
+{
+    if (!m_active || !m_active->history().canUndo())
+        return;
+    CancelSelection();
+    CancelRadius();
+    m_active->history().undo(m_active->Picture1());
+    emit commandsChanged();
+}
+
+void Workspace::redo()
+{
+    if (!m_active || !m_active->history().canRedo())
+        return;
+    m_active->history().redo(m_active->Picture1());
+    emit commandsChanged();
+}
+
+void Workspace::CancelSelection()
+{
+    if (m_active && m_active->cancelSelection())
+        emit commandsChanged();
+}
+
+void Workspace::CancelRadius()
+{
+    if (m_active)
+        m_active->cancelRadius();
+}
+
+void Workspace::ResetTextBox()
+{
+    if (m_active)
+        emit textBoxReset(m_active);
+}

@@ -1,0 +1,389 @@
+#include "raster/PictureSurface.h"
+
+#include "raster/FigureRasterizer.h"
+#include "raster/FillPattern.h"
+#include "raster/StretchMap.h"
+#include "base/Twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// 96 dots per inch, so that a point of Font is 4/3 of a pixel (20 twips).
+constexpr int DotsPerMeter = 3780;
+
+QPoint toPixels(double x, double y)
+{
+    return { Twips::toPixels(x), Twips::toPixels(y) };
+}
+
+}
+
+struct PictureSurface::Stroke
+{
+    QPoint end;
+    qreal length = 0;
+    std::unique_ptr<CoverageMask> lastSegment;
+    // Every pixel the stroke has touched; made when the stroke first continues.
+    std::unique_ptr<CoverageMask> touched;
+};
+
+bool PictureSurface::sizeIsAllowed(int widthPixels, int heightPixels)
+{
+    return widthPixels >= 0 && heightPixels >= 0 && widthPixels <= MaxSide
+        && heightPixels <= MaxSide && qint64(widthPixels) * heightPixels <= MaxPixels;
+}
+
+PictureSurface::PictureSurface(QObject *parent)
+    : PictureSurface(0, 0, parent)
+{ }
+
+PictureSurface::PictureSurface(int widthPixels, int heightPixels, QObject *parent)
+    : QObject(parent)
+{
+    m_font = QFont(QStringLiteral("WenQuanYi Micro Hei"), 9);
+    if (!sizeIsAllowed(widthPixels, heightPixels))
+        widthPixels = heightPixels = 0;
+    m_image = QImage(widthPixels, heightPixels, QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(DotsPerMeter);
+    m_image.setDotsPerMeterY(DotsPerMeter);
+    m_image.fill(Colour::toPixel(m_backColor));
+}
+
+PictureSurface::~PictureSurface() = default;
+
+double PictureSurface::Width() const
+{
+    return Twips::fromPixels(pixelWidth());
+}
+
+double PictureSurface::Height() const
+{
+    return Twips::fromPixels(pixelHeight());
+}
+
+void PictureSurface::Move(double left, double top)
+{
+    m_left = left;
+    m_top = top;
+}
+
+bool PictureSurface::Move(double left, double top, double width, double height)
+{
+    Move(left, top);
+    return resizePixels(Twips::toPixels(width), Twips::toPixels(height));
+}
+
+bool PictureSurface::resizePixels(int widthPixels, int heightPixels)
+{
+    if (!sizeIsAllowed(widthPixels, heightPixels))
+        return false;
+    if (widthPixels == pixelWidth() && heightPixels == pixelHeight())
+        return true;
+    QImage grown(widthPixels, heightPixels, QImage::Format_RGB32);
+    grown.setDotsPerMeterX(DotsPerMeter);
+    grown.setDotsPerMeterY(DotsPerMeter);
+    grown.fill(Colour::toPixel(m_backColor));
+    const int keepWidth = std::min(widthPixels, pixelWidth());
+    const int keepHeight = std::min(heightPixels, pixelHeight());
+    for (int y = 0; y < keepHeight; ++y)
+        std::memcpy(grown.scanLine(y), m_image.constScanLine(y), size_t(keepWidth) * 4);
+    m_image = grown;
+    endStroke();
+    emit resized();
+    emit changed(pixelRect());
+    return true;
+}
+
+void PictureSurface::setBackColor(ColourValue c)
+{
+    m_backColor = c & 0xFFFFFF;
+    Cls();
+}
+
+void PictureSurface::setFillStyle(int style)
+{
+    m_fillStyle = std::clamp(style, 0, 7);
+}
+
+void PictureSurface::setDrawStyle(int style)
+{
+    m_drawStyle = std::clamp(style, 0, 6);
+}
+
+void PictureSurface::setDrawWidth(int width)
+{
+    m_drawWidth = std::clamp(width, 1, 32767);
+}
+
+void PictureSurface::setDrawMode(int mode)
+{
+    m_drawMode = (mode >= RasterOp::R2_BLACK && mode <= RasterOp::R2_WHITE)
+        ? mode
+        : int(RasterOp::R2_COPYPEN);
+}
+
+void PictureSurface::setPicture(const QImage &picture)
+{
+    m_picture = picture.isNull() ? QImage()
+                                 : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (m_autoSize && !m_picture.isNull())
+        resizePixels(m_picture.width(), m_picture.height());
+    restartFromPicture();
+    emit pictureChanged();
+    emit changed(pixelRect());
+}
+
+void PictureSurface::setImage(const QImage &image)
+{
+    const QSize before = m_image.size();
+    if (!sizeIsAllowed(image.width(), image.height()))
+        return;
+    m_image = image.convertToFormat(QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(DotsPerMeter);
+    m_image.setDotsPerMeterY(DotsPerMeter);
+    endStroke();
+    if (m_image.size() != before)
+        emit resized();
+    emit changed(pixelRect());
+}
+
+void PictureSurface::restartFromPicture()
+{
+    endStroke();
+    m_image.fill(Colour::toPixel(m_backColor));
+    if (!m_picture.isNull() && !m_image.isNull()) {
+        QPainter painter(&m_image);
+        painter.drawImage(0, 0, m_picture);
+    }
+}
+
+void PictureSurface::Cls()
+{
+    restartFromPicture();
+    m_currentX = 0;
+    m_currentY = 0;
+    emit changed(pixelRect());
+}
+
+void PictureSurface::Refresh()
+{
+    emit changed(pixelRect());
+}
+
+FigureRasterizer PictureSurface::rasterizer() const
+{
+    return FigureRasterizer(pixelRect(), PenStyle { m_drawWidth, m_drawStyle, m_fillStyle });
+}
+
+void PictureSurface::drawFigure(const Figure &figure)
+{
+    if (figure.mask.isEmpty())
+        return;
+    figure.mask.apply(m_image, CoverageMask::Interior,
+        RasterOp::PenOperation::make(m_drawMode, figure.fill),
+        FillPattern::forFillStyle(figure.fillStyle));
+    figure.mask.apply(
+        m_image, CoverageMask::Outline, RasterOp::PenOperation::make(m_drawMode, figure.outline));
+    emit changed(figure.mask.bounds());
+}
+
+PictureSurface::Figure PictureSurface::figure(CoverageMask mask, ColourValue outline) const
+{
+    return Figure { std::move(mask), outline & 0xFFFFFF, m_fillColor, m_fillStyle };
+}
+
+void PictureSurface::endStroke()
+{
+    m_stroke.reset();
+}
+
+PictureSurface::Figure PictureSurface::dotFigure(
+    double x, double y, std::optional<ColourValue> colour) const
+{
+    return figure(rasterizer().dot(toPixels(x, y)), colour.value_or(m_foreColor));
+}
+
+void PictureSurface::PSet(double x, double y)
+{
+    PSet(x, y, m_foreColor);
+}
+
+void PictureSurface::PSet(double x, double y, ColourValue colour)
+{
+    endStroke();
+    drawFigure(dotFigure(x, y, colour));
+    m_currentX = x;
+    m_currentY = y;
+}
+
+std::optional<ColourValue> PictureSurface::Point(double x, double y) const
+{
+    const QPoint p = toPixels(x, y);
+    if (!m_image.rect().contains(p))
+        return std::nullopt;
+    return Colour::fromPixel(m_image.pixel(p));
+}
+
+PictureSurface::Figure PictureSurface::lineFigure(double x1, double y1, double x2, double y2,
+    std::optional<ColourValue> colour, LineShape shape) const
+{
+    const QPoint a = toPixels(x1, y1);
+    const QPoint b = toPixels(x2, y2);
+    const FigureRasterizer r = rasterizer();
+    const ColourValue c = colour.value_or(m_foreColor);
+    switch (shape) {
+    case LineShape::Box:
+        return figure(r.box(a, b), c);
+    case LineShape::FilledBox:
+        return figure(r.filledBox(a, b), c);
+    case LineShape::Segment:
+        break;
+    }
+    return figure(r.segment(a, b), c);
+}
+
+void PictureSurface::Line(
+    double x1, double y1, double x2, double y2, std::optional<ColourValue> colour, LineShape shape)
+{
+    const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
+    if (shape == LineShape::Segment) {
+        drawSegment(toPixels(x1, y1), toPixels(x2, y2), c, false);
+    } else {
+        endStroke();
+        drawFigure(lineFigure(x1, y1, x2, y2, c, shape));
+    }
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void PictureSurface::LineTo(double x2, double y2, std::optional<ColourValue> colour)
+{
+    const ColourValue c = colour.value_or(m_foreColor) & 0xFFFFFF;
+    drawSegment(toPixels(m_currentX, m_currentY), toPixels(x2, y2), c, true);
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void PictureSurface::drawSegment(
+    const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke)
+{
+    const bool continuing = continuesStroke && m_stroke && m_stroke->end == from;
+    if (!continuing) {
+        m_stroke = std::make_unique<Stroke>();
+        m_stroke->end = from;
+    }
+    Stroke &stroke = *m_stroke;
+    Figure segment = figure(rasterizer().segment(from, to, stroke.length), colour);
+    stroke.length += QLineF(from, to).length();
+    stroke.end = to;
+    if (segment.mask.isEmpty())
+        return;
+    if (continuing) {
+        if (!stroke.touched) {
+            stroke.touched = std::make_unique<CoverageMask>(pixelRect());
+            if (stroke.lastSegment)
+                stroke.touched->unite(*stroke.lastSegment, CoverageMask::Outline);
+        }
+        segment.mask.subtract(*stroke.touched);
+        stroke.touched->unite(segment.mask, CoverageMask::Outline);
+    }
+    drawFigure(segment);
+    stroke.lastSegment = std::make_unique<CoverageMask>(std::move(segment.mask));
+}
+
+PictureSurface::Figure PictureSurface::circleFigure(double x, double y, double radius,
+    std::optional<ColourValue> colour, std::optional<ArcAngles> angles, double aspect) const
+{
+    // The centre stays a real point, so that an ellipse spanning two corner
+    // pixels fills exactly the box between them.
+    const QPointF centre(Twips::toPixelsReal(x), Twips::toPixelsReal(y));
+    const double r = std::fabs(Twips::toPixelsReal(radius));
+    aspect = std::isfinite(aspect) ? std::fabs(aspect) : 1.0;
+    // The radius is the longer semi-axis.
+    const double rx = aspect <= 1.0 ? r : r / aspect;
+    const double ry = aspect <= 1.0 ? r * aspect : r;
+    return figure(rasterizer().ellipse(centre, rx, ry, angles), colour.value_or(m_foreColor));
+}
+
+void PictureSurface::Circle(double x, double y, double radius, std::optional<ColourValue> colour,
+    std::optional<ArcAngles> angles, double aspect)
+{
+    endStroke();
+    drawFigure(circleFigure(x, y, radius, colour, angles, aspect));
+    m_currentX = x;
+    m_currentY = y;
+}
+
+void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, quint32 op)
+{
+    const double w = Twips::fromPixels(source.width());
+    const double h = Twips::fromPixels(source.height());
+    PaintPicture(source, dx, dy, w, h, 0, 0, w, h, op);
+}
+
+void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, double dw, double dh,
+    double sx, double sy, double sw, double sh, quint32 op)
+{
+    endStroke();
+    if (source.isNull() || m_image.isNull())
+        return;
+    // Holding a reference keeps the source's pixels if it is this very image:
+    // writing below then detaches ours instead of reading what we write.
+    const QImage src = source.format() == QImage::Format_RGB32
+        ? source
+        : source.convertToFormat(QImage::Format_RGB32);
+    const StretchMap columns = StretchMap::make(Twips::toPixels(dx), Twips::toPixels(dw),
+        Twips::toPixels(sx), Twips::toPixels(sw), 0, pixelWidth(), src.width());
+    const StretchMap rows = StretchMap::make(Twips::toPixels(dy), Twips::toPixels(dh),
+        Twips::toPixels(sy), Twips::toPixels(sh), 0, pixelHeight(), src.height());
+    if (columns.isEmpty() || rows.isEmpty())
+        return;
+
+    const auto blit = RasterOp::BlitOperation::make(op, m_fillColor);
+    const int count = columns.count();
+    for (int j = 0; j < rows.count(); ++j) {
+        const auto *srcRow = reinterpret_cast<const quint32 *>(src.constScanLine(rows.source(j)));
+        auto *dstRow
+            = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j)) + columns.first();
+        if (columns.isIdentity())
+            RasterOp::blitRow(dstRow, srcRow + columns.source(0), count, blit);
+        else
+            RasterOp::blitRowGathered(dstRow, srcRow, columns.sources(), count, blit);
+    }
+    emit changed(QRect(columns.first(), rows.first(), columns.count(), rows.count()));
+}
+
+void PictureSurface::Print(const QString &text)
+{
+    endStroke();
+    const QFontMetrics metrics(m_font, &m_image);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    int x = Twips::toPixels(m_currentX);
+    int y = Twips::toPixels(m_currentY);
+    QRect touched;
+    if (!m_image.isNull()) {
+        QPainter painter(&m_image);
+        painter.setFont(m_font);
+        painter.setPen(QColor::fromRgb(Colour::toPixel(m_foreColor)));
+        for (QString line : lines) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            painter.drawText(QPoint(x, y + metrics.ascent()), line);
+            touched |= metrics.boundingRect(line).translated(x, y + metrics.ascent());
+            x = 0;
+            y += metrics.lineSpacing();
+        }
+    } else {
+        y += metrics.lineSpacing() * int(lines.size());
+    }
+    m_currentX = 0;
+    m_currentY = Twips::fromPixels(y);
+    if (!touched.isEmpty())
+        emit changed(touched & pixelRect());
+}

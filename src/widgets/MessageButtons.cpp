@@ -1,0 +1,23 @@
+#include "widgets/MessageButtons.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+void useChineseButtonTexts(QMessageBox &box)
+{
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        const char *text;
+    } captions[] = {
+        { QMessageBox::Yes, "是(&Y)" },
+        { QMessageBox::No, "否(&N)" },
+        { QMessageBox::Cancel, "取消" },
+        { QMessageBox::Ok, "确定" },
+        { QMessageBox::Retry, "重试(&R)" },
+    };
+    for (const auto &caption : captions) {
+        if (QAbstractButton *button = box.button(caption.button))
+            button->setText(QString::fromUtf8(caption.text));
+    }
+}

@@ -1,0 +1,47 @@
+// Twips, rounding and colour values: the numeric rules everything else relies on.
+#include "base/ColourValue.h"
+#include "base/RoundHalfEven.h"
+#include "base/Twips.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(Rounding, TiesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(100.5), 100);
+    EXPECT_EQ(roundHalfEven(101.5), 102);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_GT(roundHalfEven(1e300), 0);
+    EXPECT_LT(roundHalfEven(-std::numeric_limits<double>::infinity()), 0);
+}
+
+TEST(Twips, APointLiesInTheNearestPixel)
+{
+    EXPECT_EQ(Twips::toPixels(0), 0);
+    EXPECT_EQ(Twips::toPixels(7), 0);
+    EXPECT_EQ(Twips::toPixels(8), 1);
+    EXPECT_EQ(Twips::toPixels(1800), 120);
+    EXPECT_EQ(Twips::toPixels(675), 45);
+    EXPECT_EQ(Twips::toPixels(22.5), 2); // 1.5 pixels: ties to even
+    EXPECT_EQ(Twips::toPixels(37.5), 2); // 2.5 pixels
+    EXPECT_EQ(Twips::toPixels(-15), -1);
+    EXPECT_EQ(Twips::toPixels(36035), 2402);
+    EXPECT_EQ(Twips::toPixels(30035), 2002);
+    EXPECT_EQ(Twips::toPixels(1e300), Twips::PixelLimit);
+    EXPECT_EQ(Twips::toPixels(-1e300), -Twips::PixelLimit);
+}
+
+TEST(ColourValue, ComponentsFollowTheStoredValue)
+{
+    const ColourValue c = Colour::fromRgb(0x12, 0x34, 0x56);
+    EXPECT_EQ(c, 0x12u + 256u * 0x34u + 65536u * 0x56u);
+    EXPECT_EQ(Colour::red(c), 0x12);
+    EXPECT_EQ(Colour::green(c), 0x34);
+    EXPECT_EQ(Colour::blue(c), 0x56);
+    EXPECT_EQ(Colour::toPixel(c), 0xFF123456u);
+    EXPECT_EQ(Colour::fromPixel(0xFF123456u), c);
+}

@@ -1,0 +1,69 @@
+#include "document/ModeMenu.h"
+
+#include <gtest/gtest.h>
+
+TEST(ModeMenu, StartsWithCopyPenAndSourceCopy)
+{
+    const ModeMenu draw = ModeMenu::drawModeMenu();
+    const ModeMenu paste = ModeMenu::pasteModeMenu();
+    EXPECT_EQ(draw.Tag(), "13");
+    EXPECT_EQ(draw.checkedItem(), "mnudrawvbcopypen");
+    EXPECT_EQ(paste.Tag(), "13369376");
+    EXPECT_EQ(paste.checkedItem(), "mnuvbsrccopy");
+}
+
+TEST(ModeMenu, ChecksExactlyTheItemWithTheValue)
+{
+    ModeMenu draw = ModeMenu::drawModeMenu();
+    int items = 0;
+    for (const ModeItem &item : draw.items()) {
+        if (item.isSeparator())
+            continue;
+        ++items;
+        draw.setValue(item.value);
+        int checked = 0;
+        for (const ModeItem &other : draw.items())
+            checked += draw.isChecked(other.name) ? 1 : 0;
+        EXPECT_EQ(checked, 1) << item.name.toStdString();
+        EXPECT_TRUE(draw.isChecked(item.name));
+    }
+    EXPECT_EQ(items, 16);
+}
+
+TEST(ModeMenu, EveryDrawModeFrom1To16HasOneItem)
+{
+    const ModeMenu draw = ModeMenu::drawModeMenu();
+    for (int mode = 1; mode <= 16; ++mode) {
+        ModeMenu probe = draw;
+        probe.setValue(mode);
+        EXPECT_FALSE(probe.checkedItem().isEmpty()) << mode;
+    }
+}
+
+TEST(ModeMenu, AValueOutsideTheTableChecksNothing)
+{
+    ModeMenu paste = ModeMenu::pasteModeMenu();
+    paste.setValue(12345);
+    EXPECT_EQ(paste.Tag(), "12345");
+    EXPECT_TRUE(paste.checkedItem().isEmpty());
+    EXPECT_FALSE(paste.isChecked("mnudrawmodbar4"));
+}
+
+TEST(ModeMenu, PasteOperationsAreTheTernaryCodes)
+{
+    struct Case
+    {
+        const char *name;
+        double value;
+    };
+    const Case cases[] = { { "mnuvbsrccopy", 13369376 }, { "mnuvbsrcpaint", 15597702 },
+        { "mnuvbmergepaint", 12255782 }, { "mnuvbsrcinvert", 6684742 },
+        { "mnuvbsrcerase", 4457256 }, { "mnuvbnotsrccopy", 3342344 }, { "mnuvbdstinvert", 5570569 },
+        { "mnuvbnotsrcerase", 1114278 }, { "mnuvbsrcand", 8913094 } };
+    const ModeMenu paste = ModeMenu::pasteModeMenu();
+    for (const Case &c : cases) {
+        const ModeItem *item = paste.find(c.name);
+        ASSERT_NE(item, nullptr) << c.name;
+        EXPECT_EQ(item->value, c.value) << c.name;
+    }
+}
