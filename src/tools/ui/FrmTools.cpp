@@ -225,9 +225,10 @@ bool FrmTools::eventFilter(QObject *watched, QEvent *event)
 void FrmTools::connectNumberBox(NumberBox *box, void (ToolPaletteModel::*apply)(const QString &),
     QString (ToolPaletteModel::*read)() const)
 {
-    connect(box, &QLineEdit::textChanged, this, [this, box, apply, read](const QString &typed) {
-        (m_model.*apply)(typed);
-        const QString repaired = (m_model.*read)();
+    ToolPaletteModel &model = m_model;
+    connect(box, &QLineEdit::textChanged, this, [&model, box, apply, read](const QString &typed) {
+        (model.*apply)(typed);
+        const QString repaired = (model.*read)();
         if (repaired == typed)
             return;
         box->setText(repaired);
