@@ -52,14 +52,6 @@ INSTANTIATE_TEST_SUITE_P(GradientAngle, NumberBoxRepair,
         Repair { NumberBoxRules::gradientAngle, "9000", "0" },
         Repair { NumberBoxRules::gradientAngle, "4-5", "45" }));
 
-TEST(NumberBoxRules, KeyFilterTakesDigitsBackspaceAndPoint)
-{
-    for (QChar c : QStringLiteral("0123456789.\b"))
-        EXPECT_TRUE(NumberBoxRules::acceptsKey(c)) << int(c.unicode());
-    for (QChar c : QStringLiteral("a-+ ,e\u0661"))
-        EXPECT_FALSE(NumberBoxRules::acceptsKey(c)) << int(c.unicode());
-}
-
 TEST(NumberBoxRules, BoxesDriveTheCanvasWidthAndTheGradientAngle)
 {
     ModuleMain module;

@@ -85,8 +85,7 @@ void FrmMain::registerCommands()
 
 void FrmMain::mnuFileNew_Click()
 {
-    NewPicture();
-    m_module->ApplyCanvasSettings();
+    m_module->FileNew();
 }
 
 void FrmMain::mnuFileClose_Click()
@@ -105,7 +104,7 @@ void FrmMain::mnuAllFileClose_Click()
 
 void FrmMain::mnuWindowmax_Click()
 {
-    if (!m_module->ActiveEdit())
+    if (!m_module->mayArrange(WindowArrangement::None))
         return;
     WindowArranger::fillWorkArea(*m_workArea, documentWindows());
     ArrangeWindows(WindowArrangement::None);

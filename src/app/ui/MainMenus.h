@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class ModeMenu;
 class QAction;
@@ -24,6 +27,8 @@ public:
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     QMenu *contextMenu() const { return m_quick; }
     const QHash<QString, QAction *> &actions() const { return m_actions; }
+    // Every key a menu item answers to.
+    QList<QKeySequence> shortcuts() const;
 
     void refresh(const CommandContext &context, const ModeMenu &drawMode, const ModeMenu &pasteMode,
         int arrangement);
@@ -37,6 +42,7 @@ private:
         QMenu *menu, const char *name, const char *caption, const char *shortcut = nullptr);
     QAction *addCheckItem(QMenu *menu, const char *name, const char *caption, const char *shortcut);
     void addSeparator(QMenu *menu, const char *name);
+    QStringList menusFrom(const QMenu *menu) const;
     void addModeMenu(QMenu *menu, const ModeMenu &modes, const char *caption);
     void buildFile(QMainWindow *window);
     void buildEdit(QMainWindow *window);
@@ -48,5 +54,7 @@ private:
 
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
+    // The menus each item and submenu sits in, innermost first.
+    QHash<QString, QStringList> m_enclosing;
     QMenu *m_quick = nullptr;
 };

@@ -24,7 +24,7 @@ void GradientWell::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(contentsRect(),
-        QColor(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour)));
+        Colour::toQColor(m_colour));
     painter.end();
     QFrame::paintEvent(event);
 }
