@@ -70,17 +70,6 @@ bool isEnabled(CommandNeed need, const CommandContext &context)
     return false;
 }
 
-bool isItemEnabled(const QString &itemName, const QStringList &menus, const CommandContext &context)
-{
-    if (!isEnabled(menuNeed(itemName), context))
-        return false;
-    for (const QString &menu : menus) {
-        if (!isEnabled(menuNeed(menu), context))
-            return false;
-    }
-    return true;
-}
-
 QString undoCaption(bool canUndo)
 {
     return canUndo ? QStringLiteral("撤消") : QStringLiteral("无法撤消");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // What the enabled state of a command depends on.
 enum class CommandNeed {
@@ -29,10 +28,6 @@ namespace CommandRules {
 CommandNeed menuNeed(const QString &itemName);
 CommandNeed toolbarNeed(const QString &key);
 bool isEnabled(CommandNeed need, const CommandContext &context);
-// A menu item is enabled only when its own rule and the rule of every menu
-// it sits in (`menus`, innermost first) allow it. Qt runs the shortcut of an
-// enabled item even inside a disabled menu, so the item itself must say no.
-bool isItemEnabled(const QString &itemName, const QStringList &menus, const CommandContext &context);
 
 // Captions of Undo and Redo, which also serve as their buttons' tooltips.
 QString undoCaption(bool canUndo);

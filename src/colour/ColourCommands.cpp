@@ -1,8 +1,8 @@
 #include "colour/ColourCommands.h"
 
 #include "colour/ColourPalette.h"
-#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/Workspace.h"
 #include "raster/PictureSurface.h"

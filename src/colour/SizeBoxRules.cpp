@@ -1,7 +1,7 @@
 #include "colour/SizeBoxRules.h"
 
-#include "document/CanvasLayout.h"
 #include "base/Twips.h"
+#include "document/CanvasLayout.h"
 
 #include <utility>
 

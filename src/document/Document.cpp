@@ -1,9 +1,9 @@
 #include "document/Document.h"
 
-#include "raster/PictureSurface.h"
-#include "document/RubberBand.h"
 #include "base/Twips.h"
+#include "document/RubberBand.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -137,6 +137,7 @@ TEST_F(ClosePolicyTest, ACancelledExitLeavesAllOpenAndGivesTheAnsweredNoTheirCha
     host.asked.clear();
     host.answers = { Answer::No, Answer::Cancel };
     EXPECT_FALSE(ClosePolicy::exit(documents, host));
+    ASSERT_EQ(documents.hEditCount(), 3);
     EXPECT_EQ(host.asked.size(), 2u);
     EXPECT_TRUE(doc(1)->DataChanged());
 }

@@ -1,8 +1,8 @@
 #include "app/ModuleMain.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "raster/PictureSurface.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 
 #include <gtest/gtest.h>

@@ -87,28 +87,3 @@ TEST(CommandRules, EnabledStatesFollowDocumentSelectionAndHistory)
         EXPECT_EQ(CommandRules::isEnabled(need, c.context), c.enabled) << c.name;
     }
 }
-
-TEST(CommandRules, AnItemIsEnabledOnlyWhenEveryMenuAroundItIs)
-{
-    CommandContext none;
-    CommandContext document;
-    document.documentOpen = true;
-    CommandContext selection = document;
-    selection.selection = true;
-    const QStringList edit { QStringLiteral("mnuedit") };
-    const QStringList effects { QStringLiteral("mnuview") };
-    const QStringList drawModes { QStringLiteral("mnudrawmode"), QStringLiteral("mnudraw") };
-    const QString paste = QStringLiteral("mnuEditPaste");
-
-    EXPECT_TRUE(CommandRules::isEnabled(CommandRules::menuNeed(paste), none))
-        << "paste alone needs nothing";
-    EXPECT_FALSE(CommandRules::isItemEnabled(paste, edit, none));
-    EXPECT_TRUE(CommandRules::isItemEnabled(paste, edit, document));
-    EXPECT_FALSE(CommandRules::isItemEnabled(QStringLiteral("mnuviewsmooth"), effects, document));
-    EXPECT_TRUE(CommandRules::isItemEnabled(QStringLiteral("mnuviewsmooth"), effects, selection));
-    EXPECT_FALSE(CommandRules::isItemEnabled(QStringLiteral("mnudrawvbxorpen"), drawModes, none));
-    EXPECT_TRUE(CommandRules::isItemEnabled(QStringLiteral("mnudrawvbxorpen"), drawModes, document));
-    EXPECT_FALSE(CommandRules::isItemEnabled(QStringLiteral("mnuEditCopy"), edit, document))
-        << "its own rule still counts";
-    EXPECT_TRUE(CommandRules::isItemEnabled(QStringLiteral("mnuFileNew"), { "mnuFile" }, none));
-}

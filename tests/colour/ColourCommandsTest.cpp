@@ -1,8 +1,8 @@
 #include "colour/ColourCommands.h"
+#include "app/ModuleMain.h"
 #include "colour/ColourPalette.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "raster/PictureSurface.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,8 @@ protected:
             [this](ColourValue pen, ColourValue drawing) {
                 samples.push_back({ pen, drawing });
             });
-        QObject::connect(&module, &ModuleMain::hwordColourChanged,
-            [this](Document *document, ColourValue pen) {
+        QObject::connect(
+            &module, &ModuleMain::hwordColourChanged, [this](Document *document, ColourValue pen) {
                 EXPECT_EQ(document, module.ActiveEdit());
                 hwordColours.push_back(pen);
             });
@@ -215,7 +215,8 @@ TEST_F(ColourCommandsTest, ASizeThatCropsThePictureMarksItChanged)
         (box == SizeBox::TextX ? wells().setTextX(QStringLiteral("4"))
                                : wells().setTextY(QStringLiteral("4")));
         commands().ApplyCanvasSize(box);
-        EXPECT_EQ(canvas().pixelWidth() * canvas().pixelHeight(), 4 * (box == SizeBox::TextX ? 30 : 40));
+        EXPECT_EQ(
+            canvas().pixelWidth() * canvas().pixelHeight(), 4 * (box == SizeBox::TextX ? 30 : 40));
         EXPECT_TRUE(picture().DataChanged()) << "closing must ask about the pixels cut off";
         // Growing back does not make the crop unchanged again.
         wells().setTextX(QStringLiteral("40"));

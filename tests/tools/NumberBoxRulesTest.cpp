@@ -1,8 +1,8 @@
 // The palette's number boxes: the keys they take, the text each change leaves
 // and what the palette does with it.
 #include "tools/NumberBoxRules.h"
-#include "document/Document.h"
 #include "app/ModuleMain.h"
+#include "document/Document.h"
 #include "raster/PictureSurface.h"
 #include "tools/GradientOptions.h"
 #include "tools/ToolPaletteModel.h"

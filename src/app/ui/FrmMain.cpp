@@ -1,18 +1,18 @@
 #include "app/ui/FrmMain.h"
 
+#include "app/ModuleMain.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
-#include "widgets/MessageButtons.h"
 #include "app/ui/SubWindowShortcuts.h"
 #include "app/ui/WindowArranger.h"
-#include "document/ColourToolModel.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 #include "tools/ui/FrmTools.h"
+#include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,15 +1,15 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/ModuleMain.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
-#include "widgets/MessageButtons.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
-#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
+#include "widgets/MessageButtons.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,8 +1,8 @@
 #include "app/ui/MainMenus.h"
 
 #include "app/CommandRules.h"
-#include "document/ModeMenu.h"
 #include "app/WindowArrangement.h"
+#include "document/ModeMenu.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -36,12 +36,10 @@ QMenu *MainMenus::addMenu(QWidget *parent, const char *name, const char *caption
     const QString objectName = QString::fromLatin1(name);
     menu->setObjectName(objectName);
     menu->menuAction()->setObjectName(objectName);
-    if (auto *bar = qobject_cast<QMenuBar *>(parent)) {
+    if (auto *bar = qobject_cast<QMenuBar *>(parent))
         bar->addMenu(menu);
-    } else if (auto *owner = qobject_cast<QMenu *>(parent)) {
+    else if (auto *owner = qobject_cast<QMenu *>(parent))
         owner->addMenu(menu);
-        m_enclosing.insert(objectName, menusFrom(owner));
-    }
     m_menus.insert(objectName, menu);
     m_actions.insert(objectName, menu->menuAction());
     return menu;
@@ -57,13 +55,7 @@ QAction *MainMenus::addItem(
         item->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
     connect(item, &QAction::triggered, this, [this, objectName] { emit command(objectName); });
     m_actions.insert(objectName, item);
-    m_enclosing.insert(objectName, menusFrom(menu));
     return item;
-}
-
-QStringList MainMenus::menusFrom(const QMenu *menu) const
-{
-    return QStringList(menu->objectName()) + m_enclosing.value(menu->objectName());
 }
 
 QAction *MainMenus::addCheckItem(
@@ -216,9 +208,11 @@ void MainMenus::refresh(const CommandContext &context, const ModeMenu &drawMode,
     const ModeMenu &pasteMode, int arrangement)
 {
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
-        if (!it.value()->isSeparator())
-            it.value()->setEnabled(
-                CommandRules::isItemEnabled(it.key(), m_enclosing.value(it.key()), context));
+        if (it.value()->isSeparator())
+            continue;
+        const CommandNeed need = CommandRules::menuNeed(it.key());
+        if (need != CommandNeed::Nothing)
+            it.value()->setEnabled(CommandRules::isEnabled(need, context));
     }
     action(QStringLiteral("mnuEditUndo"))->setText(CommandRules::undoCaption(context.canUndo));
     action(QStringLiteral("mnuEditRedo"))->setText(CommandRules::redoCaption(context.canRedo));

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 class ModeMenu;
 class QAction;
@@ -42,7 +41,6 @@ private:
         QMenu *menu, const char *name, const char *caption, const char *shortcut = nullptr);
     QAction *addCheckItem(QMenu *menu, const char *name, const char *caption, const char *shortcut);
     void addSeparator(QMenu *menu, const char *name);
-    QStringList menusFrom(const QMenu *menu) const;
     void addModeMenu(QMenu *menu, const ModeMenu &modes, const char *caption);
     void buildFile(QMainWindow *window);
     void buildEdit(QMainWindow *window);
@@ -54,7 +52,5 @@ private:
 
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
-    // The menus each item and submenu sits in, innermost first.
-    QHash<QString, QStringList> m_enclosing;
     QMenu *m_quick = nullptr;
 };

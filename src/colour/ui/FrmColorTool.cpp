@@ -1,11 +1,11 @@
 #include "colour/ui/FrmColorTool.h"
 
+#include "app/ModuleMain.h"
 #include "colour/ColourPalette.h"
-#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/TargetMark.h"
-#include "app/ModuleMain.h"
+#include "document/ColourToolModel.h"
 #include "widgets/DigitsOnlyFilter.h"
 
 #include <QFocusEvent>

@@ -1,10 +1,10 @@
 #include "document/ui/CanvasView.h"
 
+#include "base/Twips.h"
 #include "document/CanvasInput.h"
 #include "document/Document.h"
-#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
-#include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

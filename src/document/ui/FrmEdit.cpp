@@ -67,8 +67,8 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
         layoutScrollBars();
     });
     connect(&document, &Document::editMenuRequested, this, &FrmEdit::popUpEditMenu);
-    connect(&module, &ModuleMain::hwordColourChanged, this,
-        [this](Document *picture, ColourValue pen) {
+    connect(
+        &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
             if (picture == m_document)
                 setTextColour(Colour::toQColor(pen));
         });

@@ -22,8 +22,8 @@ class FrmEdit : public QWidget
 {
     Q_OBJECT
 public:
-    FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost,
-        QWidget *parent = nullptr);
+    FrmEdit(
+        ModuleMain &module, Document &document, CloseHost &closeHost, QWidget *parent = nullptr);
     ~FrmEdit() override;
 
     Document *document() const;

@@ -69,7 +69,8 @@ TEST_F(ActiveDocumentTest, NewDuringADragLeavesEveryCommandOnTheNewWindow)
 
     // The read-outs, Undo, Redo and the wells act on the second picture.
     EXPECT_NE(main.frmColorTool()->TextX()->text(), "300");
-    EXPECT_EQ(main.frmColorTool()->TextX()->text(), QString::number(second->Picture1().pixelWidth()));
+    EXPECT_EQ(
+        main.frmColorTool()->TextX()->text(), QString::number(second->Picture1().pixelWidth()));
     EXPECT_FALSE(action("mnuEditUndo")->isEnabled());
     EXPECT_FALSE(action("mnuEditRedo")->isEnabled());
     module().undo();

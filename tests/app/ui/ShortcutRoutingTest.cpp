@@ -17,7 +17,8 @@ protected:
         QApplication::setActiveWindow(&main);
         for (auto it = menus().actions().cbegin(); it != menus().actions().cend(); ++it) {
             const QString name = it.key();
-            QObject::connect(it.value(), &QAction::triggered, &main, [this, name] { fired << name; });
+            QObject::connect(
+                it.value(), &QAction::triggered, &main, [this, name] { fired << name; });
         }
     }
 
@@ -71,12 +72,14 @@ TEST_F(ShortcutRoutingTest, CtrlWChoosesTheFontWithWindowsOpen)
     EXPECT_EQ(main.documentWindows().size(), 2) << "no document window closed";
 }
 
+// Qt 6.4 does not run the key of an enabled item whose menu is disabled, so
+// an item's own rule need not repeat its menu's.
 TEST_F(ShortcutRoutingTest, ItemsOfADisabledMenuDoNotAnswerTheirKeys)
 {
     run("mnuFileClose");
     ASSERT_EQ(active(), nullptr);
     ASSERT_FALSE(action("mnuedit")->isEnabled());
-    EXPECT_FALSE(action("mnuEditPaste")->isEnabled());
+    ASSERT_TRUE(action("mnuEditPaste")->isEnabled()) << "paste's own rule needs nothing";
     press(QKeySequence(QStringLiteral("Ctrl+V")));
     EXPECT_TRUE(fired.isEmpty()) << "paste without a picture";
     press(QKeySequence(QStringLiteral("Ctrl+F3")));
@@ -85,7 +88,7 @@ TEST_F(ShortcutRoutingTest, ItemsOfADisabledMenuDoNotAnswerTheirKeys)
     run("mnuFileNew");
     main.editWindow(1)->setFocus();
     ASSERT_FALSE(action("mnuview")->isEnabled()) << "no selection";
-    EXPECT_FALSE(action("mnuviewsmooth")->isEnabled());
+    ASSERT_TRUE(action("mnuviewsmooth")->isEnabled());
     press(QKeySequence(QStringLiteral("F8")));
     EXPECT_TRUE(fired.isEmpty()) << "soften without a selection";
     press(QKeySequence(QStringLiteral("Ctrl+V")));
@@ -93,7 +96,6 @@ TEST_F(ShortcutRoutingTest, ItemsOfADisabledMenuDoNotAnswerTheirKeys)
 
     active()->hBoolSelect = true;
     emit module().commandsChanged();
-    EXPECT_TRUE(action("mnuviewsmooth")->isEnabled());
     press(QKeySequence(QStringLiteral("F8")));
     EXPECT_EQ(fired, QStringList(QStringLiteral("mnuviewsmooth")));
 }

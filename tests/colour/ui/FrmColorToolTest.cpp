@@ -2,9 +2,9 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/ui/MainToolBar.h"
-#include "document/ColourToolModel.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/ColourToolModel.h"
 #include "raster/PictureSurface.h"
 
 #include <QLabel>

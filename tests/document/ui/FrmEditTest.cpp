@@ -4,9 +4,9 @@
 #include "colour/ui/FrmColorTool.h"
 #include "document/CanvasInput.h"
 #include "document/ClosePrompt.h"
-#include "raster/PictureSurface.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolCode.h"
 
 #include <QLineEdit>
@@ -28,7 +28,8 @@ void dragInside(QWidget *handle, QPoint at)
 void deliver(QWidget *widget, QEvent::Type type, QPoint at)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(
         type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
