@@ -53,6 +53,7 @@ TEST_F(ShortcutRoutingTest, EveryMenuKeyRunsItsOwnItemWithSeveralWindowsOpen)
     for (auto it = menus().actions().cbegin(); it != menus().actions().cend(); ++it) {
         if (it.value()->shortcut().isEmpty())
             continue;
+        // Every item is enabled: when a key may run is the command rules' subject.
         for (QAction *item : menus().actions())
             item->setEnabled(true);
         press(it.value()->shortcut());
