@@ -40,9 +40,14 @@ void ModuleMain::applyPenAndStyles(Document &document)
         document.Picture1().setDrawWidth(*width);
 }
 
+bool ModuleMain::mayArrange(int mode) const
+{
+    return ActiveEdit() && WindowArrangement::isValid(mode);
+}
+
 bool ModuleMain::setArrangement(int mode)
 {
-    if (!ActiveEdit() || !WindowArrangement::isValid(mode))
+    if (!mayArrange(mode))
         return false;
     hArrange = mode;
     emit commandsChanged();
@@ -51,11 +56,24 @@ bool ModuleMain::setArrangement(int mode)
 
 void ModuleMain::ApplyCanvasSettings()
 {
-    Document *active = ActiveEdit();
-    if (!active)
-        return;
-    active->Picture1().setBackColor(colourTool().Picturebackcolor());
-    applyPenAndStyles(*active);
+    if (Document *active = ActiveEdit())
+        applyCanvasSettings(*active);
+}
+
+void ModuleMain::applyCanvasSettings(Document &document)
+{
+    document.Picture1().setBackColor(colourTool().Picturebackcolor());
+    applyPenAndStyles(document);
+}
+
+Document *ModuleMain::FileNew()
+{
+    // With no new picture there is nothing to set up: the settings go to the
+    // new picture only, never to one already drawn on.
+    Document *created = NewPicture();
+    if (created)
+        applyCanvasSettings(*created);
+    return created;
 }
 
 CommandContext ModuleMain::commandContext() const

@@ -30,10 +30,18 @@ public:
     // paste mode SRCCOPY, region tool.
     void startUp();
 
-    // Records a new arrangement; false (nothing recorded) without a document
-    // or for a mode outside 0..4.
+    // Whether the windows may be arranged in `mode`: only with a document open
+    // and for a mode 0..4. Arranging and filling the work area both ask here.
+    bool mayArrange(int mode) const;
+    // Records a new arrangement; false (nothing recorded) when mayArrange says no.
     bool setArrangement(int mode);
+    // Gives the active canvas the background colour (which clears it) and the
+    // shared pen, fill, styles and line width.
     void ApplyCanvasSettings();
+    // The New command: NewPicture, then ApplyCanvasSettings on the new
+    // picture. Nullptr, with every open picture left as it was, when the window
+    // list is full.
+    Document *FileNew();
 
     CommandContext commandContext() const;
 
@@ -42,6 +50,8 @@ protected:
     void applyPenAndStyles(Document &document) override;
 
 private:
+    void applyCanvasSettings(Document &document);
+
     std::unique_ptr<ColourCommands> m_colourCommands;
     std::unique_ptr<ToolPaletteModel> m_tools;
 };

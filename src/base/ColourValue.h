@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRgb>
 #include <QtGlobal>
 
@@ -36,6 +37,18 @@ inline constexpr quint32 toPixel(ColourValue c)
 inline constexpr ColourValue fromPixel(QRgb pixel)
 {
     return fromRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+// The same colour for painting on screen and for the colour dialog.
+inline QColor toQColor(ColourValue c)
+{
+    return QColor(red(c), green(c), blue(c));
+}
+
+// A colour from the screen or the colour dialog; its alpha is dropped.
+inline ColourValue fromQColor(const QColor &c)
+{
+    return fromRgb(c.red(), c.green(), c.blue());
 }
 
 }

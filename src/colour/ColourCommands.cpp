@@ -1,8 +1,8 @@
 #include "colour/ColourCommands.h"
 
 #include "colour/ColourPalette.h"
-#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/Workspace.h"
 #include "raster/PictureSurface.h"
@@ -96,7 +96,7 @@ void ColourCommands::ApplyPenColour()
     const ColourValue pen = m_module.colourTool().PictureForecolor();
     if (Document *document = active()) {
         document->Picture1().setForeColor(pen);
-        emit m_module.hwordColourChanged(pen);
+        emit m_module.hwordColourChanged(document, pen);
     }
     redrawSamples();
 }
@@ -137,10 +137,20 @@ void ColourCommands::ApplyCanvasSize(SizeBox box)
         return;
     const int limit = box == SizeBox::TextX ? SizeBoxRules::WidthLimit : SizeBoxRules::HeightLimit;
     setSizeText(box, SizeBoxRules::limited(sizeText(box), limit));
-    // Typing a size is not an edit of the drawing: it takes no snapshot and
-    // leaves the changed flag as it was.
+    // Typing a size is not an edit of the drawing: it takes no snapshot, and a
+    // canvas that only grows keeps its changed flag as it was. A smaller one
+    // has lost the pixels cut off, which closing must not throw away unasked.
+    const QSize before = document->Picture1().Image().size();
     const bool changed = document->DataChanged();
     document->resizeCanvas(SizeBoxRules::outerTwips(sizeText(SizeBox::TextX)),
         SizeBoxRules::outerTwips(sizeText(SizeBox::TextY)));
-    document->setDataChanged(changed);
+    const QSize after = document->Picture1().Image().size();
+    const bool cropped = after.width() < before.width() || after.height() < before.height();
+    document->setDataChanged(changed || cropped);
+}
+
+void ColourCommands::leaveSizeBox(SizeBox box, Qt::FocusReason reason)
+{
+    if (SizeBoxRules::appliesOnFocusLoss(reason))
+        ApplyCanvasSize(box);
 }

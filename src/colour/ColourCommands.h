@@ -3,6 +3,7 @@
 #include "base/ColourValue.h"
 
 #include <QString>
+#include <Qt>
 
 class Document;
 class Workspace;
@@ -39,7 +40,11 @@ public:
     void ApplyPenColour();
     void ApplyFillColour();
     // A size box was left: repairs its text and resizes the active canvas.
+    // The canvas counts as changed when the new size cuts pixels off.
     void ApplyCanvasSize(SizeBox box);
+    // A size box lost the focus: ApplyCanvasSize, when the focus went where
+    // the size is taken (SizeBoxRules::appliesOnFocusLoss).
+    void leaveSizeBox(SizeBox box, Qt::FocusReason reason);
 
 private:
     Document *active() const;

@@ -1,7 +1,7 @@
 #include "colour/SizeBoxRules.h"
 
-#include "document/CanvasLayout.h"
 #include "base/Twips.h"
+#include "document/CanvasLayout.h"
 
 #include <utility>
 
@@ -19,26 +19,23 @@ bool isAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-bool isTypedCharacterAllowed(QChar c)
+bool takesTheSize(int key)
 {
-    return isAsciiDigit(c) || c == u'.' || c == u'\b';
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 }
 
-bool accepts(int key, const QString &typed, Qt::KeyboardModifiers modifiers, bool documentOpen)
+bool accepts(const TypedKey &key, bool documentOpen)
 {
-    if (movesFocus(key))
+    if (movesFocus(key.key) || takesTheSize(key.key))
         return true;
-    if (!documentOpen)
-        return false;
-    if (key == Qt::Key_Backspace || key == Qt::Key_Delete)
-        return true;
-    if (modifiers & (Qt::ControlModifier | Qt::MetaModifier))
-        return true;
-    if (typed.isEmpty())
-        return true;
-    return typed.size() == 1 && isTypedCharacterAllowed(typed.front());
+    return documentOpen && NumberKeys::accepts(key);
+}
+
+bool appliesOnFocusLoss(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 QString filled(const QString &text)

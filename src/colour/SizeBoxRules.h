@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/NumberKeys.h"
+#include "document/CanvasLayout.h"
+
 #include <QString>
 #include <Qt>
 
@@ -8,15 +11,19 @@
 namespace SizeBoxRules {
 
 // The largest picture the boxes make, in pixels.
-inline constexpr int WidthLimit = 2402;
-inline constexpr int HeightLimit = 2002;
+inline constexpr int WidthLimit = CanvasLayout::MaxDrawingWidth;
+inline constexpr int HeightLimit = CanvasLayout::MaxDrawingHeight;
 
-// Whether a key press reaches the box. Digits, Backspace and "." pass (the
-// box's digit filter removes a "." again at once); every other typed
-// character is dropped. Keys that type nothing (cursor keys, shortcuts such as
-// copy and paste) are left alone: pasted text is repaired by the digit filter.
-// While no picture is open every key is refused but those that move the focus on.
-bool accepts(int key, const QString &typed, Qt::KeyboardModifiers modifiers, bool documentOpen);
+// Whether a key press reaches the box: the number boxes' key rule
+// (NumberKeys) while a picture is open. While none is open every key is
+// refused but those that move the focus on and Enter, which takes the size as
+// leaving the box does.
+bool accepts(const TypedKey &key, bool documentOpen);
+
+// Whether losing the focus takes the size typed into the box. Only leaving it
+// for another control does: not a menu opening or another application taking
+// the focus for a while, after which the user comes back to the box.
+bool appliesOnFocusLoss(Qt::FocusReason reason);
 
 // An emptied box shows the default width again ("925", in either box).
 QString filled(const QString &text);

@@ -16,6 +16,10 @@ inline constexpr double MinHeight = 1;
 inline constexpr double MaxHeight = 30035;
 inline constexpr double HandleStrip = 25; // width of the right handle, height of the bottom one
 inline constexpr double HandleCorner = 90; // the corner handle is square
+// The largest drawing, in pixels: the size boxes make it; the handles stop a
+// little short of it (MaxWidth, MaxHeight).
+inline constexpr int MaxDrawingWidth = 2402;
+inline constexpr int MaxDrawingHeight = 2002;
 
 enum class Handle { Width, Height, Both };
 

@@ -1,9 +1,9 @@
 #include "document/Document.h"
 
-#include "raster/PictureSurface.h"
-#include "document/RubberBand.h"
 #include "base/Twips.h"
+#include "document/RubberBand.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,10 +71,12 @@ void Document::moveCanvas(double left, double top)
 
 void Document::resizeCanvas(double width, double height)
 {
-    // The size boxes may ask for a drawing of up to 2402 x 2002 pixels; the
-    // handles stop a little short of that (CanvasLayout::dragged).
-    const double maxWidth = 2402 * Twips::PerPixel + CanvasLayout::BorderTwips;
-    const double maxHeight = 2002 * Twips::PerPixel + CanvasLayout::BorderTwips;
+    // The size boxes may ask for the largest drawing; the handles stop a
+    // little short of it (CanvasLayout::dragged).
+    const double maxWidth
+        = Twips::fromPixels(CanvasLayout::MaxDrawingWidth) + CanvasLayout::BorderTwips;
+    const double maxHeight
+        = Twips::fromPixels(CanvasLayout::MaxDrawingHeight) + CanvasLayout::BorderTwips;
     const QSizeF size(std::clamp(std::isnan(width) ? 1.0 : width, 1.0, maxWidth),
         std::clamp(std::isnan(height) ? 1.0 : height, 1.0, maxHeight));
     if (size == m_box.size())

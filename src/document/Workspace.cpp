@@ -6,6 +6,8 @@
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 
+#include <algorithm>
+
 namespace {
 
 // Sizes are shown as single-precision numbers, so a fractional pixel count
@@ -37,9 +39,14 @@ std::unique_ptr<CanvasInput> Workspace::makeInput(Document &)
     return nullptr;
 }
 
+void Workspace::setEditLimit(int limit)
+{
+    m_editLimit = std::clamp(limit, 1, MaxEdits);
+}
+
 Document *Workspace::NewPicture()
 {
-    if (hEditCount() >= MaxEdits)
+    if (hEditCount() >= m_editLimit)
         return nullptr;
     ++m_pictureCount;
     m_edits.push_back(std::make_unique<Document>());
@@ -66,6 +73,7 @@ void Workspace::activate(Document *document)
     m_colourTool->setText1(QString());
     applyPenAndStyles(*document);
     document->Picture1().setDrawMode(int(m_drawMode.value()));
+    emit hwordColourChanged(document, m_colourTool->PictureForecolor());
     emit commandsChanged();
 }
 

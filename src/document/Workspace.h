@@ -25,6 +25,10 @@ class Workspace : public QObject
 public:
     // Windows open at once: the window list is indexed by a 16-bit number.
     static constexpr int MaxEdits = 32767;
+    // A lower limit of open windows (what the machine's memory allows, or a
+    // test that fills the list); clamped to 1..MaxEdits.
+    void setEditLimit(int limit);
+    int editLimit() const { return m_editLimit; }
 
     Workspace();
     ~Workspace() override;
@@ -59,7 +63,7 @@ public:
     // list is full.
     Document *NewPicture();
     // The document's window became active: shows its size, applies the shared
-    // settings to its canvas and refreshes the commands.
+    // settings to its canvas and its text box and refreshes the commands.
     void activate(Document *document);
     // The document's window closed: removes it from the list, renumbers the
     // Tags behind it and destroys it.
@@ -95,8 +99,9 @@ signals:
     // The pen or drawing colour changed: the tool palette draws its style
     // samples again with these colours.
     void paletteSamplesNeedRedraw(ColourValue pen, ColourValue drawing);
-    // The active document's text box `hword` takes the pen colour.
-    void hwordColourChanged(ColourValue colour);
+    // The document's text box `hword` takes the pen colour: on activation and
+    // when the pen colour changes.
+    void hwordColourChanged(Document *document, ColourValue colour);
 
 protected:
     // The canvas input a new document gets: the drawing tools, which live
@@ -112,6 +117,7 @@ private:
     std::vector<std::unique_ptr<Document>> m_edits;
     Document *m_active = nullptr;
     qint64 m_pictureCount = 0;
+    int m_editLimit = MaxEdits;
     ModeMenu m_drawMode;
     ModeMenu m_pasteMode;
     std::unique_ptr<ColourToolModel> m_colourTool;

@@ -14,12 +14,6 @@ double valueOf(const QString &digits)
 
 }
 
-bool acceptsKey(QChar typed)
-{
-    return (typed >= QLatin1Char('0') && typed <= QLatin1Char('9')) || typed == QLatin1Char('\b')
-        || typed == QLatin1Char('.');
-}
-
 QString lineWidth(const QString &text)
 {
     const QString digits = DigitsOnly(text);

@@ -13,5 +13,5 @@ std::optional<ColourValue> ColourDialog::ask(QWidget *parent, const QString &tit
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     m_last = dialog.selectedColor();
-    return Colour::fromRgb(m_last.red(), m_last.green(), m_last.blue());
+    return Colour::fromQColor(m_last);
 }

@@ -1,11 +1,14 @@
 #include "app/ModuleMain.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "raster/PictureSurface.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -170,6 +173,62 @@ TEST(ModuleMain, ActivationShowsTheSizeAndAppliesTheSharedSettings)
     EXPECT_EQ(first->Picture1().DrawWidth(), 4);
     EXPECT_EQ(first->Picture1().DrawMode(), 9);
     EXPECT_EQ(pixel(*first, 1, 1), 0x00FF00u) << "activation keeps the drawing";
+}
+
+TEST(ModuleMain, ActivationGivesTheActivatedTextBoxThePenColour)
+{
+    Module m(2);
+    std::vector<std::pair<Document *, ColourValue>> told;
+    QObject::connect(&m.module, &ModuleMain::hwordColourChanged,
+        [&](Document *document, ColourValue pen) { told.emplace_back(document, pen); });
+    m.module.colourTool().setPictureForecolor(0x123456);
+    m.module.activate(m.module.hEditList(1));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].first, m.module.hEditList(1));
+    EXPECT_EQ(told[0].second, 0x123456u);
+}
+
+TEST(ModuleMain, ArrangingNeedsADocumentAndAModeOfZeroToFour)
+{
+    ModuleMain module;
+    module.startUp();
+    for (int mode = -1; mode <= 5; ++mode)
+        EXPECT_FALSE(module.mayArrange(mode)) << mode;
+    module.NewPicture();
+    for (int mode = 0; mode <= 4; ++mode)
+        EXPECT_TRUE(module.mayArrange(mode)) << mode;
+    EXPECT_FALSE(module.mayArrange(-1));
+    EXPECT_FALSE(module.mayArrange(5));
+}
+
+TEST(ModuleMain, NewSetsUpOnlyTheNewPicture)
+{
+    Module m;
+    Document *first = &m.active();
+    first->Picture1().PSet(15, 15, 0x00FF00);
+    m.module.colourTool().setPicturebackcolor(0x0000FF);
+    m.module.hDrawStyle = 2;
+    Document *created = m.module.FileNew();
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(m.module.ActiveEdit(), created);
+    EXPECT_EQ(pixel(*created, 1, 1), 0xFF0000u) << "the new canvas has the background colour";
+    EXPECT_EQ(created->Picture1().DrawStyle(), 2);
+    EXPECT_EQ(pixel(*first, 1, 1), 0x00FF00u);
+}
+
+TEST(ModuleMain, NewWithAFullWindowListLeavesTheActivePictureAlone)
+{
+    Module m(2);
+    m.module.setEditLimit(2);
+    Document *active = &m.active();
+    active->Picture1().PSet(15, 15, 0x00FF00);
+    m.module.colourTool().setPicturebackcolor(0x0000FF);
+    EXPECT_EQ(m.module.FileNew(), nullptr);
+    EXPECT_EQ(m.module.hEditCount(), 2);
+    EXPECT_EQ(m.module.hPictureCount(), 2);
+    EXPECT_EQ(m.module.ActiveEdit(), active);
+    EXPECT_EQ(pixel(*active, 1, 1), 0x00FF00u) << "the drawing was not cleared";
+    EXPECT_FALSE(active->DataChanged());
 }
 
 TEST(ModuleMain, TheLineWidthBoxAlwaysHoldsAUsableWidth)

@@ -1,8 +1,8 @@
 #include "colour/ColourCommands.h"
+#include "app/ModuleMain.h"
 #include "colour/ColourPalette.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "raster/PictureSurface.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,11 @@ protected:
             [this](ColourValue pen, ColourValue drawing) {
                 samples.push_back({ pen, drawing });
             });
-        QObject::connect(&module, &ModuleMain::hwordColourChanged,
-            [this](ColourValue pen) { hwordColours.push_back(pen); });
+        QObject::connect(
+            &module, &ModuleMain::hwordColourChanged, [this](Document *document, ColourValue pen) {
+                EXPECT_EQ(document, module.ActiveEdit());
+                hwordColours.push_back(pen);
+            });
     }
 
     ColourCommands &commands() { return module.colourCommands(); }
@@ -175,10 +178,9 @@ TEST_F(ColourCommandsTest, LeavingASizeBoxResizesTheCanvasWithoutAnEditStep)
     };
     const Case cases[] = {
         { SizeBox::TextX, "", "925", 925, 30 },
-        { SizeBox::TextX, "64", "64", 64, 30 },
-        { SizeBox::TextY, "", "925", 64, 925 },
-        { SizeBox::TextY, "48", "48", 64, 48 },
-        { SizeBox::TextY, "48", "48", 64, 48 },
+        { SizeBox::TextX, "", "925", 925, 30 },
+        { SizeBox::TextY, "", "925", 925, 925 },
+        { SizeBox::TextY, "2500", "2002", 925, 2002 },
     };
     wells().setTextX(QStringLiteral("40"));
     wells().setTextY(QStringLiteral("30"));
@@ -192,15 +194,46 @@ TEST_F(ColourCommandsTest, LeavingASizeBoxResizesTheCanvasWithoutAnEditStep)
         EXPECT_EQ(picture().canvasRect().size(), QSizeF(c.width * 15 + 30, c.height * 15 + 30));
         EXPECT_EQ(canvas().pixelWidth(), c.width);
         EXPECT_EQ(canvas().pixelHeight(), c.height);
+        EXPECT_FALSE(picture().DataChanged()) << "a canvas that only grows is not changed";
     }
     EXPECT_EQ(pixel(5, 5), Green) << "the drawing keeps its top-left pixels";
     EXPECT_FALSE(module.commandContext().canUndo);
-    EXPECT_FALSE(picture().DataChanged());
 
     picture().setDataChanged(true);
-    wells().setTextX(QStringLiteral("50"));
+    wells().setTextX(QStringLiteral("950"));
     commands().ApplyCanvasSize(SizeBox::TextX);
     EXPECT_TRUE(picture().DataChanged()) << "an earlier change is not forgotten";
+}
+
+TEST_F(ColourCommandsTest, ASizeThatCropsThePictureMarksItChanged)
+{
+    for (SizeBox box : { SizeBox::TextX, SizeBox::TextY }) {
+        SCOPED_TRACE(box == SizeBox::TextX ? "width" : "height");
+        picture().setDataChanged(false);
+        wells().setTextX(QStringLiteral("40"));
+        wells().setTextY(QStringLiteral("30"));
+        (box == SizeBox::TextX ? wells().setTextX(QStringLiteral("4"))
+                               : wells().setTextY(QStringLiteral("4")));
+        commands().ApplyCanvasSize(box);
+        EXPECT_EQ(
+            canvas().pixelWidth() * canvas().pixelHeight(), 4 * (box == SizeBox::TextX ? 30 : 40));
+        EXPECT_TRUE(picture().DataChanged()) << "closing must ask about the pixels cut off";
+        // Growing back does not make the crop unchanged again.
+        wells().setTextX(QStringLiteral("40"));
+        wells().setTextY(QStringLiteral("30"));
+        commands().ApplyCanvasSize(box);
+        EXPECT_TRUE(picture().DataChanged());
+    }
+}
+
+TEST_F(ColourCommandsTest, LeavingASizeBoxForAMenuKeepsTheTypedSizeUntilLater)
+{
+    wells().setTextX(QStringLiteral("64"));
+    commands().leaveSizeBox(SizeBox::TextX, Qt::PopupFocusReason);
+    commands().leaveSizeBox(SizeBox::TextX, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(canvas().pixelWidth(), 40);
+    commands().leaveSizeBox(SizeBox::TextX, Qt::TabFocusReason);
+    EXPECT_EQ(canvas().pixelWidth(), 64);
 }
 
 TEST_F(ColourCommandsTest, ASizeAboveTheLimitIsCutToTheLimit)

@@ -26,7 +26,7 @@ TEST(SizeBoxRules, TakeDigitsBackspaceAndPointOnlyWhileAPictureIsOpen)
         { "letter", Qt::Key_A, "a", Qt::NoModifier, false, false },
         { "minus", Qt::Key_Minus, "-", Qt::NoModifier, false, false },
         { "space", Qt::Key_Space, " ", Qt::NoModifier, false, false },
-        { "enter", Qt::Key_Return, "\r", Qt::NoModifier, false, false },
+        { "enter takes the size", Qt::Key_Return, "\r", Qt::NoModifier, true, true },
         { "full-width digit", Qt::Key_unknown, "\xef\xbc\x91", Qt::NoModifier, false, false },
         { "shifted digit", Qt::Key_Exclam, "!", Qt::ShiftModifier, false, false },
         { "cursor key", Qt::Key_Left, "", Qt::NoModifier, true, false },
@@ -36,9 +36,9 @@ TEST(SizeBoxRules, TakeDigitsBackspaceAndPointOnlyWhileAPictureIsOpen)
     };
     for (const Press &p : presses) {
         SCOPED_TRACE(p.what);
-        const QString typed = QString::fromUtf8(p.typed);
-        EXPECT_EQ(SizeBoxRules::accepts(p.key, typed, p.modifiers, true), p.withDocument);
-        EXPECT_EQ(SizeBoxRules::accepts(p.key, typed, p.modifiers, false), p.withoutDocument);
+        const TypedKey key { p.key, QString::fromUtf8(p.typed), p.modifiers };
+        EXPECT_EQ(SizeBoxRules::accepts(key, true), p.withDocument);
+        EXPECT_EQ(SizeBoxRules::accepts(key, false), p.withoutDocument);
     }
 }
 
@@ -71,4 +71,13 @@ TEST(SizeBoxRules, AnEmptyBoxShowsTheDefaultAndALargeOneItsLimit)
         EXPECT_EQ(shown, c.shown);
         EXPECT_DOUBLE_EQ(SizeBoxRules::outerTwips(shown), c.outer);
     }
+}
+
+TEST(SizeBoxRules, LeavingForAnotherControlTakesTheSizeAMenuOrAnotherApplicationDoesNot)
+{
+    for (Qt::FocusReason reason : { Qt::MouseFocusReason, Qt::TabFocusReason,
+             Qt::BacktabFocusReason, Qt::ShortcutFocusReason, Qt::OtherFocusReason })
+        EXPECT_TRUE(SizeBoxRules::appliesOnFocusLoss(reason)) << reason;
+    EXPECT_FALSE(SizeBoxRules::appliesOnFocusLoss(Qt::PopupFocusReason));
+    EXPECT_FALSE(SizeBoxRules::appliesOnFocusLoss(Qt::ActiveWindowFocusReason));
 }

@@ -1,8 +1,8 @@
 // The palette's number boxes: the keys they take, the text each change leaves
 // and what the palette does with it.
 #include "tools/NumberBoxRules.h"
-#include "document/Document.h"
 #include "app/ModuleMain.h"
+#include "document/Document.h"
 #include "raster/PictureSurface.h"
 #include "tools/GradientOptions.h"
 #include "tools/ToolPaletteModel.h"
@@ -51,14 +51,6 @@ INSTANTIATE_TEST_SUITE_P(GradientAngle, NumberBoxRepair,
         Repair { NumberBoxRules::gradientAngle, "", "0" },
         Repair { NumberBoxRules::gradientAngle, "9000", "0" },
         Repair { NumberBoxRules::gradientAngle, "4-5", "45" }));
-
-TEST(NumberBoxRules, KeyFilterTakesDigitsBackspaceAndPoint)
-{
-    for (QChar c : QStringLiteral("0123456789.\b"))
-        EXPECT_TRUE(NumberBoxRules::acceptsKey(c)) << int(c.unicode());
-    for (QChar c : QStringLiteral("a-+ ,e\u0661"))
-        EXPECT_FALSE(NumberBoxRules::acceptsKey(c)) << int(c.unicode());
-}
 
 TEST(NumberBoxRules, BoxesDriveTheCanvasWidthAndTheGradientAngle)
 {

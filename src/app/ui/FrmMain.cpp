@@ -1,17 +1,18 @@
 #include "app/ui/FrmMain.h"
 
+#include "app/ModuleMain.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
-#include "widgets/MessageButtons.h"
+#include "app/ui/SubWindowShortcuts.h"
 #include "app/ui/WindowArranger.h"
-#include "document/ColourToolModel.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 #include "tools/ui/FrmTools.h"
+#include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -46,10 +47,6 @@ FrmMain::FrmMain(QWidget *parent)
     connect(m_workArea, &QMdiArea::subWindowActivated, this, &FrmMain::onWindowActivated);
     connect(m_module.get(), &ModuleMain::documentCreated, this, &FrmMain::openWindowFor);
     connect(m_module.get(), &ModuleMain::commandsChanged, this, &FrmMain::refreshCommands);
-    connect(m_module.get(), &ModuleMain::hwordColourChanged, this, [this](ColourValue pen) {
-        if (FrmEdit *edit = activeEditWindow())
-            edit->setTextColour(QColor(Colour::red(pen), Colour::green(pen), Colour::blue(pen)));
-    });
     registerCommands();
     m_module->startUp();
     buildDocks();
@@ -111,6 +108,15 @@ FrmEdit *FrmMain::editWindow(int index) const
     return editOf(windows[index - 1]);
 }
 
+QMdiSubWindow *FrmMain::windowOf(const Document &document) const
+{
+    for (QMdiSubWindow *window : documentWindows()) {
+        if (editOf(window)->document() == &document)
+            return window;
+    }
+    return nullptr;
+}
+
 FrmEdit *FrmMain::activeEditWindow() const
 {
     for (QMdiSubWindow *window : documentWindows()) {
@@ -128,10 +134,10 @@ void FrmMain::NewPicture()
 
 void FrmMain::openWindowFor(Document *document)
 {
-    auto *edit = new FrmEdit(
-        *m_module, *document, [this](Document &picture) { return savePicture(picture); });
+    auto *edit = new FrmEdit(*m_module, *document, *this);
     QMdiSubWindow *window = m_workArea->addSubWindow(edit);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    SubWindowShortcuts::dropClashes(*window, m_menus->shortcuts());
     const QRect area = WindowArranger::workArea(*m_workArea);
     if (m_module->hArrange == WindowArrangement::None)
         window->setGeometry(area);
@@ -161,11 +167,8 @@ void FrmMain::resetTextBox(FrmEdit &edit)
 void FrmMain::onWindowActivated(QMdiSubWindow *window)
 {
     FrmEdit *edit = editOf(window);
-    if (!edit || !edit->document())
-        return;
-    m_module->activate(edit->document());
-    const ColourValue pen = m_module->colourTool().PictureForecolor();
-    edit->setTextColour(QColor(Colour::red(pen), Colour::green(pen), Colour::blue(pen)));
+    if (edit && edit->document())
+        m_module->activate(edit->document());
 }
 
 void FrmMain::refreshCommands()
@@ -188,10 +191,8 @@ void FrmMain::SetPasteMode(double operation)
 
 void FrmMain::ArrangeWindows(int mode)
 {
-    if (!m_module->ActiveEdit() || !WindowArrangement::isValid(mode))
-        return;
-    WindowArranger::arrange(*m_workArea, documentWindows(), mode);
-    m_module->setArrangement(mode);
+    if (m_module->setArrangement(mode))
+        WindowArranger::arrange(*m_workArea, documentWindows(), mode);
 }
 
 void FrmMain::showWindowList()
@@ -216,7 +217,18 @@ void FrmMain::showWindowList()
     }
 }
 
-bool FrmMain::savePicture(Document &document)
+void FrmMain::bringForward(Document &document)
+{
+    if (QMdiSubWindow *window = windowOf(document))
+        m_workArea->setActiveSubWindow(window);
+}
+
+ClosePrompt::Answer FrmMain::askToSave(Document &document)
+{
+    return FrmEdit::askToSave(this, document.Caption());
+}
+
+bool FrmMain::save(Document &document)
 {
     // Writing picture files is not built yet. Saying so, and keeping the
     // window open, is the only answer that loses nothing.
@@ -228,17 +240,16 @@ bool FrmMain::savePicture(Document &document)
     return false;
 }
 
+void FrmMain::closeWindow(Document &document)
+{
+    if (QMdiSubWindow *window = windowOf(document))
+        window->close();
+}
+
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    // Every window is asked before any closes, so a Cancel leaves all open.
-    const QList<QMdiSubWindow *> windows = documentWindows();
-    for (QMdiSubWindow *window : windows) {
-        if (!editOf(window)->queryUnload()) {
-            event->ignore();
-            return;
-        }
-    }
-    for (QMdiSubWindow *window : windows)
-        window->close();
-    event->accept();
+    if (ClosePolicy::exit(*m_module, *this))
+        event->accept();
+    else
+        event->ignore();
 }

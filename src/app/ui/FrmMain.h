@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ClosePolicy.h"
+
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -22,7 +24,7 @@ class QMdiSubWindow;
 // the colour window along the bottom and the work area holding the document
 // windows. It routes every command to the engine or to the window that
 // carries it out and mirrors the engine's state in the commands.
-class FrmMain : public QMainWindow
+class FrmMain : public QMainWindow, private CloseHost
 {
     Q_OBJECT
 public:
@@ -66,7 +68,13 @@ private:
     static FrmEdit *editOf(QMdiSubWindow *window);
     // The text tool's box goes away when another tool is chosen.
     static void resetTextBox(FrmEdit &edit);
-    bool savePicture(Document &document);
+    QMdiSubWindow *windowOf(const Document &document) const;
+
+    // The close prompt's questions (ClosePolicy).
+    void bringForward(Document &document) override;
+    ClosePrompt::Answer askToSave(Document &document) override;
+    bool save(Document &document) override;
+    void closeWindow(Document &document) override;
 
     // Command handlers (FrmMainCommands.cpp).
     void registerCommands();

@@ -1,15 +1,15 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/ModuleMain.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
-#include "widgets/MessageButtons.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
-#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
+#include "widgets/MessageButtons.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -85,8 +85,7 @@ void FrmMain::registerCommands()
 
 void FrmMain::mnuFileNew_Click()
 {
-    NewPicture();
-    m_module->ApplyCanvasSettings();
+    m_module->FileNew();
 }
 
 void FrmMain::mnuFileClose_Click()
@@ -105,7 +104,7 @@ void FrmMain::mnuAllFileClose_Click()
 
 void FrmMain::mnuWindowmax_Click()
 {
-    if (!m_module->ActiveEdit())
+    if (!m_module->mayArrange(WindowArrangement::None))
         return;
     WindowArranger::fillWorkArea(*m_workArea, documentWindows());
     ArrangeWindows(WindowArrangement::None);

@@ -1,8 +1,8 @@
 #include "app/ui/MainMenus.h"
 
 #include "app/CommandRules.h"
-#include "document/ModeMenu.h"
 #include "app/WindowArrangement.h"
+#include "document/ModeMenu.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -20,6 +20,14 @@ MainMenus::MainMenus(QMainWindow *window)
     buildWindow(window);
     buildHelp(window);
     buildTextBoxMenu(window);
+}
+
+QList<QKeySequence> MainMenus::shortcuts() const
+{
+    QList<QKeySequence> keys;
+    for (const QAction *item : m_actions)
+        keys += item->shortcuts();
+    return keys;
 }
 
 QMenu *MainMenus::addMenu(QWidget *parent, const char *name, const char *caption)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -24,6 +26,8 @@ public:
     QMenu *menu(const QString &name) const { return m_menus.value(name); }
     QMenu *contextMenu() const { return m_quick; }
     const QHash<QString, QAction *> &actions() const { return m_actions; }
+    // Every key a menu item answers to.
+    QList<QKeySequence> shortcuts() const;
 
     void refresh(const CommandContext &context, const ModeMenu &drawMode, const ModeMenu &pasteMode,
         int arrangement);

@@ -23,8 +23,7 @@ void ColourWell::setColour(ColourValue colour)
 void ColourWell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(
-        rect(), QColor(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour)));
+    painter.fillRect(rect(), Colour::toQColor(m_colour));
     // A sunken frame: dark above and left, light below and right, so white
     // and black cells both keep a visible edge.
     const QRect r = rect().adjusted(0, 0, -1, -1);

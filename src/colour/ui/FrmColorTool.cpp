@@ -1,17 +1,16 @@
 #include "colour/ui/FrmColorTool.h"
 
+#include "app/ModuleMain.h"
 #include "colour/ColourPalette.h"
-#include "document/ColourToolModel.h"
 #include "colour/SizeBoxRules.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/TargetMark.h"
-#include "app/ModuleMain.h"
+#include "document/ColourToolModel.h"
 #include "widgets/DigitsOnlyFilter.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -137,6 +136,9 @@ QWidget *FrmColorTool::buildReadouts()
     row->addWidget(m_textY);
     for (QLineEdit *box : { m_textX, m_textY }) {
         keepDigitsOnly(box);
+        filterNumberKeys(box, [this](const TypedKey &key) {
+            return SizeBoxRules::accepts(key, m_module.ActiveEdit() != nullptr);
+        });
         box->installEventFilter(this);
     }
     // Read the boxes rather than the signal's argument: the digit filter may
@@ -160,21 +162,10 @@ bool FrmColorTool::eventFilter(QObject *watched, QEvent *event)
 
 bool FrmColorTool::filterSizeBox(QLineEdit *box, QEvent *event)
 {
-    const auto which
-        = box == m_textX ? ColourCommands::SizeBox::TextX : ColourCommands::SizeBox::TextY;
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            return false;
-        const bool open = m_module.ActiveEdit() != nullptr;
-        return !SizeBoxRules::accepts(key->key(), key->text(), key->modifiers(), open);
-    }
     if (event->type() == QEvent::FocusOut) {
-        // Only leaving the box for another control counts: not a menu or
-        // another application taking the focus for a while.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_commands.ApplyCanvasSize(which);
+        const auto which
+            = box == m_textX ? ColourCommands::SizeBox::TextX : ColourCommands::SizeBox::TextY;
+        m_commands.leaveSizeBox(which, static_cast<QFocusEvent *>(event)->reason());
     }
     return false;
 }

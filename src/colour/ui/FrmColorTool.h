@@ -17,7 +17,7 @@ class TargetMark;
 // background wells with the palette target's marks, the 48-colour palette and
 // the read-outs of the pointer position and the picture size. It shows the
 // ColourToolModel and forwards clicks, double clicks and the size boxes'
-// keys and focus changes to ColourCommands.
+// focus changes to ColourCommands; their keys pass SizeBoxRules' filter.
 class FrmColorTool : public QDockWidget
 {
     Q_OBJECT

@@ -1,10 +1,10 @@
 #include "document/ui/CanvasView.h"
 
+#include "base/Twips.h"
 #include "document/CanvasInput.h"
 #include "document/Document.h"
-#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
-#include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,7 +42,11 @@ CanvasView::CanvasView(Document &document, QWidget *parent)
         [this](const QRect &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
     connect(&document.rubberBand(), &RubberBand::changed, this,
         [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
-    m_input = document.input();
+}
+
+CanvasInput *CanvasView::input() const
+{
+    return m_document ? m_document->input() : nullptr;
 }
 
 void CanvasView::paintEvent(QPaintEvent *event)
@@ -82,25 +86,25 @@ void CanvasView::paintEvent(QPaintEvent *event)
 
 void CanvasView::mousePressEvent(QMouseEvent *event)
 {
-    if (m_input)
-        m_input->mouseDown(toCanvas(*event));
+    if (CanvasInput *target = input())
+        target->mouseDown(toCanvas(*event));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_input)
-        m_input->mouseMove(toCanvas(*event));
+    if (CanvasInput *target = input())
+        target->mouseMove(toCanvas(*event));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_input)
-        m_input->mouseUp(toCanvas(*event));
+    if (CanvasInput *target = input())
+        target->mouseUp(toCanvas(*event));
 }
 
 void CanvasView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The second press of a double click is the double click alone.
-    if (m_input)
-        m_input->doubleClick(toCanvas(*event));
+    if (CanvasInput *target = input())
+        target->doubleClick(toCanvas(*event));
 }

@@ -8,7 +8,8 @@ class Document;
 
 // The canvas `Picture1`: shows the document's drawing inside a one-pixel
 // border, one image pixel per logical pixel, repainting only what changed.
-// Pointer events go to a CanvasInput in canvas twips.
+// Pointer events go to the document's CanvasInput in canvas twips, looked up
+// on each event: the document (and its input) may be gone before the view.
 class CanvasView : public QWidget
 {
     Q_OBJECT
@@ -16,8 +17,6 @@ public:
     static constexpr int BorderPixels = 1;
 
     CanvasView(Document &document, QWidget *parent = nullptr);
-
-    void setInput(CanvasInput *input) { m_input = input; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -27,6 +26,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    CanvasInput *input() const;
+
     QPointer<Document> m_document;
-    CanvasInput *m_input = nullptr;
 };

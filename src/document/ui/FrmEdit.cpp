@@ -1,17 +1,16 @@
 #include "document/ui/FrmEdit.h"
 
-#include "widgets/MessageButtons.h"
-#include "document/Document.h"
+#include "app/ClosePolicy.h"
 #include "app/ModuleMain.h"
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "document/Document.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "raster/PictureSurface.h"
+#include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -28,11 +27,11 @@ QRect toPixels(const QRectF &twips)
 
 }
 
-FrmEdit::FrmEdit(ModuleMain &module, Document &document, SaveHook save, QWidget *parent)
+FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, QWidget *parent)
     : QWidget(parent)
     , m_module(module)
     , m_document(&document)
-    , m_save(std::move(save))
+    , m_closeHost(closeHost)
     , m_viewport(new QWidget(this))
     , m_canvas(new CanvasView(document, m_viewport))
     , m_widthHandle(new SizeHandleWidget(CanvasLayout::Handle::Width, m_viewport))
@@ -68,6 +67,11 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, SaveHook save, QWidget 
         layoutScrollBars();
     });
     connect(&document, &Document::editMenuRequested, this, &FrmEdit::popUpEditMenu);
+    connect(
+        &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
+            if (picture == m_document)
+                setTextColour(Colour::toQColor(pen));
+        });
     resize(600, 400);
     layoutCanvas();
 }
@@ -171,13 +175,6 @@ void FrmEdit::setTextColour(const QColor &colour)
     m_hword->setPalette(palette);
 }
 
-void FrmEdit::makeActive()
-{
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (frame && frame->mdiArea())
-        frame->mdiArea()->setActiveSubWindow(frame);
-}
-
 ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, ClosePrompt::text(caption),
@@ -195,30 +192,9 @@ ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)
     }
 }
 
-bool FrmEdit::queryUnload()
-{
-    if (m_closeApproved || !m_document)
-        return true;
-    // The question is about this window's picture: bring it to the front first.
-    if (m_module.hEditCount() > 1)
-        makeActive();
-    if (!m_document->DataChanged())
-        return m_closeApproved = true;
-    switch (askToSave(window(), m_document->Caption())) {
-    case ClosePrompt::Answer::Cancel:
-        return false;
-    case ClosePrompt::Answer::No:
-        m_document->setDataChanged(false);
-        return m_closeApproved = true;
-    case ClosePrompt::Answer::Yes:
-        return m_closeApproved = m_save && m_save(*m_document);
-    }
-    return false;
-}
-
 void FrmEdit::closeEvent(QCloseEvent *event)
 {
-    if (!queryUnload()) {
+    if (m_document && !ClosePolicy::queryUnload(m_module, *m_document, m_closeHost)) {
         event->ignore();
         return;
     }

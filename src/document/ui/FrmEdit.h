@@ -6,9 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
-
 class CanvasView;
+class CloseHost;
 class Document;
 class ModuleMain;
 class QPlainTextEdit;
@@ -17,17 +16,14 @@ class SizeHandleWidget;
 
 // The document window: a view of one Document. It places the canvas
 // `Picture1` in a viewport with two scroll bars and three size handles,
-// forwards the handles and keys to the document, and asks before a changed
-// picture is closed.
+// forwards the handles and keys to the document, and closes only when the
+// close policy allows it (its questions are put by `closeHost`).
 class FrmEdit : public QWidget
 {
     Q_OBJECT
 public:
-    // Saves the document for the close prompt's Yes; false when it was not
-    // saved, which keeps the window open.
-    using SaveHook = std::function<bool(Document &)>;
-
-    FrmEdit(ModuleMain &module, Document &document, SaveHook save, QWidget *parent = nullptr);
+    FrmEdit(
+        ModuleMain &module, Document &document, CloseHost &closeHost, QWidget *parent = nullptr);
     ~FrmEdit() override;
 
     Document *document() const;
@@ -38,9 +34,6 @@ public:
 
     // Sizes the first canvas to what the window shows (the window's load).
     void load();
-    // The close prompt: true when the window may close. Asks only once per
-    // close; an approved window closes without asking again.
-    bool queryUnload();
     void setTextColour(const QColor &colour);
 
     // The message box of the close prompt, parented to `parent`.
@@ -56,14 +49,13 @@ private:
     void layoutScrollBars();
     void layoutCanvas();
     void scrollTo();
-    void makeActive();
     double innerWidth() const;
     double innerHeight() const;
     double barExtent() const;
 
     ModuleMain &m_module;
     QPointer<Document> m_document;
-    SaveHook m_save;
+    CloseHost &m_closeHost;
     QWidget *m_viewport = nullptr;
     CanvasView *m_canvas = nullptr;
     SizeHandleWidget *m_widthHandle = nullptr;
@@ -72,5 +64,4 @@ private:
     QScrollBar *m_hScroll = nullptr;
     QScrollBar *m_vScroll = nullptr;
     QPlainTextEdit *m_hword = nullptr;
-    bool m_closeApproved = false;
 };

@@ -25,11 +25,6 @@ constexpr int ButtonWidth = 54, ButtonHeight = 26, ButtonGap = 4;
 constexpr int PickerColumn2 = 57;
 constexpr int PickerPitch = 18;
 
-QColor toQColor(ColourValue c)
-{
-    return QColor(Colour::red(c), Colour::green(c), Colour::blue(c));
-}
-
 void keepPlaceWhenHidden(QWidget *widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -241,14 +236,14 @@ void FrmTools::chooseWellColour(GradientWell *well)
 {
     if (!m_model.wellsRespond())
         return;
-    QColorDialog dialog(toQColor(well->colour()), this);
+    QColorDialog dialog(Colour::toQColor(well->colour()), this);
     dialog.setObjectName(QStringLiteral("dlgCommonDialog"));
     dialog.setWindowTitle(
         well == m_startWell ? QStringLiteral("起始色") : QStringLiteral("终止色"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QColor chosen = dialog.selectedColor();
-    const ColourValue value = Colour::fromRgb(chosen.red(), chosen.green(), chosen.blue());
+    const ColourValue value = Colour::fromQColor(chosen);
     if (well == m_startWell)
         m_model.chooseStartColour(value);
     else

@@ -23,8 +23,7 @@ void GradientWell::setColour(ColourValue colour)
 void GradientWell::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(contentsRect(),
-        QColor(Colour::red(m_colour), Colour::green(m_colour), Colour::blue(m_colour)));
+    painter.fillRect(contentsRect(), Colour::toQColor(m_colour));
     painter.end();
     QFrame::paintEvent(event);
 }

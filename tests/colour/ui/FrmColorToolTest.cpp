@@ -2,9 +2,9 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/ui/MainToolBar.h"
-#include "document/ColourToolModel.h"
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/ColourToolModel.h"
 #include "raster/PictureSurface.h"
 
 #include <QLabel>
@@ -179,9 +179,14 @@ TEST_F(FrmColorToolTest, SizeBoxesResizeThePictureWhenLeft)
 {
     auto *width = child<QLineEdit>("TextX");
     auto *height = child<QLineEdit>("TextY");
+    const int before = active()->Picture1().pixelWidth();
+    typeSize(width, QString::number(before + 50));
+    EXPECT_EQ(active()->Picture1().pixelWidth(), before + 50);
+    EXPECT_FALSE(active()->DataChanged()) << "growing loses nothing";
     typeSize(width, QStringLiteral("3a0.0"));
     EXPECT_EQ(width->text(), "300");
     EXPECT_EQ(active()->Picture1().pixelWidth(), 300);
+    EXPECT_TRUE(active()->DataChanged()) << "the crop is a change closing asks about";
     typeSize(height, QStringLiteral("200"));
     EXPECT_EQ(active()->Picture1().pixelHeight(), 200);
     EXPECT_EQ(active()->canvasRect().size(), QSizeF(300 * 15 + 30, 200 * 15 + 30));
@@ -189,7 +194,6 @@ TEST_F(FrmColorToolTest, SizeBoxesResizeThePictureWhenLeft)
     EXPECT_EQ(width->text(), "925");
     EXPECT_EQ(active()->Picture1().pixelWidth(), 925);
     EXPECT_EQ(canvasPixel(1, 1), Green);
-    EXPECT_FALSE(active()->DataChanged());
     EXPECT_FALSE(action("mnuEditUndo")->isEnabled());
 }
 

@@ -4,12 +4,14 @@
 #include "colour/ui/FrmColorTool.h"
 #include "document/CanvasInput.h"
 #include "document/ClosePrompt.h"
-#include "raster/PictureSurface.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "raster/PictureSurface.h"
+#include "tools/ToolCode.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 
@@ -20,6 +22,17 @@ void dragInside(QWidget *handle, QPoint at)
     QMouseEvent move(QEvent::MouseMove, QPointF(at), handle->mapToGlobal(QPointF(at)), Qt::NoButton,
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &move);
+}
+
+// A left-button event sent straight to the widget, as one already queued for it would arrive.
+void deliver(QWidget *widget, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(
+        type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 }
@@ -90,23 +103,50 @@ TEST_F(FrmEditTest, TheCanvasShowsOneImagePixelPerPixel)
     EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0x000000u) << "the border";
 }
 
-TEST_F(FrmEditTest, CanvasPointerEventsArriveInTwips)
+namespace {
+
+struct Recorder : CanvasInput
 {
-    struct Recorder : CanvasInput
-    {
-        std::vector<CanvasMouse> downs;
-        void mouseDown(const CanvasMouse &e) override { downs.push_back(e); }
-        void mouseMove(const CanvasMouse &) override { }
-        void mouseUp(const CanvasMouse &) override { }
-    } recorder;
+    std::vector<CanvasMouse> downs;
+    void mouseDown(const CanvasMouse &e) override { downs.push_back(e); }
+    void mouseMove(const CanvasMouse &) override { }
+    void mouseUp(const CanvasMouse &) override { }
+};
+
+}
+
+TEST_F(FrmEditTest, CanvasPointerEventsArriveInTwipsAtTheDocumentsCurrentInput)
+{
     CanvasView *canvas = main.editWindow(1)->canvas();
-    canvas->setInput(&recorder);
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    // The document's input is replaced (and the old one destroyed) after the
+    // view was made: the view finds the new one.
+    auto *recorder = new Recorder;
+    active()->setInput(std::unique_ptr<CanvasInput>(recorder));
     QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(11, 6));
-    canvas->setInput(nullptr);
-    ASSERT_EQ(recorder.downs.size(), 1u);
-    EXPECT_EQ(recorder.downs[0].x, 150);
-    EXPECT_EQ(recorder.downs[0].y, 75);
-    EXPECT_EQ(recorder.downs[0].button, Qt::LeftButton);
+    ASSERT_EQ(recorder->downs.size(), 1u);
+    EXPECT_EQ(recorder->downs[0].x, 150);
+    EXPECT_EQ(recorder->downs[0].y, 75);
+    EXPECT_EQ(recorder->downs[0].button, Qt::LeftButton);
+}
+
+TEST_F(FrmEditTest, AnEventReachingTheCanvasAfterItsPictureClosedIsIgnored)
+{
+    module().hTool = ToolCode::Freehand;
+    QPointer<CanvasView> canvas = main.editWindow(1)->canvas();
+    deliver(canvas, QEvent::MouseButtonPress, QPoint(11, 6));
+    deliver(canvas, QEvent::MouseMove, QPoint(15, 9));
+    main.documentWindows()[0]->close();
+    // The picture is gone; the window is deleted later, so its canvas may
+    // still receive what was already on its way.
+    ASSERT_EQ(module().hEditCount(), 0);
+    ASSERT_FALSE(canvas.isNull());
+    deliver(canvas, QEvent::MouseMove, QPoint(40, 30));
+    deliver(canvas, QEvent::MouseButtonRelease, QPoint(40, 30));
+    deliver(canvas, QEvent::MouseButtonDblClick, QPoint(40, 30));
+    settle();
+    EXPECT_TRUE(canvas.isNull());
 }
 
 TEST_F(FrmEditTest, AnUnchangedPictureClosesWithoutAsking)
@@ -162,7 +202,7 @@ TEST_F(FrmEditTest, ThePromptNamesTheWindowBeingClosedAndCentresForLongCaptions)
     EXPECT_EQ(active(), first) << "the closing window became the active one";
 }
 
-TEST_F(FrmEditTest, ExitStopsWhenAnyWindowRefusesAndLeavesAllOpen)
+TEST_F(FrmEditTest, ExitStopsWhenAnyWindowRefusesAndEveryLaterExitAsksAgain)
 {
     run("mnuFileNew");
     run("mnuFileNew");
@@ -175,13 +215,56 @@ TEST_F(FrmEditTest, ExitStopsWhenAnyWindowRefusesAndLeavesAllOpen)
     }
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.documentWindows().size(), 3);
+    EXPECT_TRUE(module().hEditList(1)->DataChanged()) << "No did not close it: still changed";
     {
-        ModalAnswer answers({ QMessageBox::No });
+        ModalAnswer answers({ QMessageBox::No, QMessageBox::No });
         run("mnuFileExit");
-        EXPECT_EQ(answers.texts.size(), 1) << "the first window was already answered";
+        EXPECT_EQ(answers.titles, QStringList({ "New Picture 1", "New Picture 3" }));
     }
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(module().hEditCount(), 0);
+}
+
+TEST_F(FrmEditTest, AWindowLeftOpenByACancelledExitAsksWhenClosedAfterANewChange)
+{
+    run("mnuFileNew");
+    module().hEditList(2)->setDataChanged(true);
+    {
+        // The first window is unchanged and would close; the second refuses.
+        ModalAnswer answers({ QMessageBox::Cancel });
+        run("mnuFileExit");
+    }
+    ASSERT_EQ(main.documentWindows().size(), 2);
+    Document *first = module().hEditList(1);
+    first->setDataChanged(true);
+    ModalAnswer cancel({ QMessageBox::Cancel });
+    main.documentWindows()[0]->close();
+    settle();
+    EXPECT_EQ(cancel.titles, QStringList({ "New Picture 1" }));
+    EXPECT_EQ(main.documentWindows().size(), 2);
+    EXPECT_TRUE(first->DataChanged());
+}
+
+TEST_F(FrmEditTest, ExitAnsweredNoNoCancelKeepsAllThreeChanged)
+{
+    run("mnuFileNew");
+    run("mnuFileNew");
+    for (int k = 1; k <= 3; ++k)
+        module().hEditList(k)->setDataChanged(true);
+    {
+        ModalAnswer answers({ QMessageBox::No, QMessageBox::No, QMessageBox::Cancel });
+        run("mnuFileExit");
+        EXPECT_EQ(answers.texts.size(), 3);
+    }
+    EXPECT_EQ(main.documentWindows().size(), 3);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_TRUE(module().hEditList(k)->DataChanged()) << k;
+    {
+        ModalAnswer answers({ QMessageBox::Cancel });
+        run("mnuFileExit");
+        EXPECT_EQ(answers.titles, QStringList({ "New Picture 1" })) << "the next Exit asks again";
+    }
+    EXPECT_TRUE(main.isVisible());
 }
 
 TEST_F(FrmEditTest, CloseAllVisitsEveryWindowAndKeepsTheRefusedOne)
