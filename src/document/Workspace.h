@@ -13,6 +13,7 @@
 class CanvasInput;
 class ColourToolModel;
 class Document;
+class HistoryBudget;
 
 // What the tools, the colour rules and the windows share: the open documents
 // and the active one, the tool and style choices, the draw and paste modes
@@ -53,6 +54,9 @@ public:
     const ModeMenu &mnupastemode() const { return m_pasteMode; }
     ColourToolModel &colourTool() { return *m_colourTool; }
     const ColourToolModel &colourTool() const { return *m_colourTool; }
+    // The byte budget all documents' edit histories share; the active
+    // document's steps are dropped last.
+    HistoryBudget &historyBudget() { return *m_historyBudget; }
 
     // Creates the next "New Picture n" document and makes it active; the
     // windows create its view on documentCreated. Nullptr when the window
@@ -109,6 +113,10 @@ protected:
     void setModeTags(int drawMode, double pasteMode);
 
 private:
+    void setActive(Document *document);
+
+    // Declared before the documents, whose histories it must outlive.
+    std::unique_ptr<HistoryBudget> m_historyBudget;
     std::vector<std::unique_ptr<Document>> m_edits;
     Document *m_active = nullptr;
     qint64 m_pictureCount = 0;

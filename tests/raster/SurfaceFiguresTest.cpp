@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numbers>
+#include <string>
 
 namespace {
 
@@ -107,6 +109,40 @@ TEST(SurfaceLines, PenStrokeContinuesTheDashPattern)
     joined.LineTo(px(199), px(5), Black);
     whole.Line(px(0), px(5), px(199), px(5), Black);
     EXPECT_EQ(joined.Image(), whole.Image());
+}
+
+TEST(SurfaceLines, AStrokeGoesOnOnlyWithTheSamePen)
+{
+    // After a pen change LineTo draws what Line draws: a stroke of its own,
+    // which in XOR draws the shared corner again.
+    struct Change
+    {
+        const char *name;
+        std::function<void(PictureSurface &)> apply;
+        ColourValue colour;
+    };
+    const Change changes[] = {
+        { "none", [](PictureSurface &) {}, White },
+        { "colour", [](PictureSurface &) {}, Red },
+        { "width", [](PictureSurface &s) { s.setDrawWidth(3); }, White },
+        { "style", [](PictureSurface &s) { s.setDrawStyle(2); }, White },
+        { "draw mode", [](PictureSurface &s) { s.setDrawMode(RasterOp::R2_NOT); }, White },
+    };
+    for (const Change &c : changes) {
+        PictureSurface joined(100, 60), apart(100, 60);
+        for (PictureSurface *s : { &joined, &apart }) {
+            s->setBackColor(Black);
+            s->setDrawMode(RasterOp::R2_XORPEN);
+            s->Line(px(10), px(10), px(60), px(10), White);
+            c.apply(*s);
+        }
+        joined.LineTo(px(60), px(50), c.colour);
+        apart.Line(px(60), px(10), px(60), px(50), c.colour);
+        if (std::string(c.name) == "none")
+            EXPECT_NE(joined.Image(), apart.Image()) << "one stroke skips its corner";
+        else
+            EXPECT_EQ(joined.Image(), apart.Image()) << c.name;
+    }
 }
 
 TEST(SurfaceBoxes, OutlineExtentsAndInsideSolid)
@@ -342,6 +378,36 @@ TEST(SurfaceClipping, WildCoordinatesNeverCrash)
     empty.Print("x");
     empty.PaintPicture(noiseImage(4, 4, 1), 0, 0);
     EXPECT_EQ(empty.Point(0, 0), std::nullopt);
+}
+
+namespace {
+
+int qtWarnings = 0;
+
+void countWarnings(QtMsgType type, const QMessageLogContext &, const QString &)
+{
+    qtWarnings += type != QtDebugMsg && type != QtInfoMsg;
+}
+
+}
+
+TEST(SurfaceClipping, AWideDashedLineGrazingTheCutCornerDrawsNothing)
+{
+    // A far-reaching line is first cut to the surface widened by the pen; this
+    // one only touches that rectangle's corner (x + y = -38 at width 3), so
+    // what is left of it has no length: there is no direction to dash along.
+    for (int style : { 1, 2, 3, 4 }) {
+        PictureSurface s(100, 100);
+        const QImage blank = s.Image().copy();
+        s.setDrawWidth(3);
+        s.setDrawStyle(style);
+        qtWarnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
+        s.Line(px(-5019), px(4981), px(4981), px(-5019), Black);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(qtWarnings, 0) << "no point with invalid coordinates, style " << style;
+        EXPECT_EQ(s.Image(), blank) << style;
+    }
 }
 
 TEST(SurfaceEllipses, AnEllipseBetweenTwoCornersFillsTheirBox)

@@ -1,14 +1,16 @@
 #include "document/ui/FrmEdit.h"
 
-#include "widgets/MessageButtons.h"
-#include "document/Document.h"
 #include "app/ModuleMain.h"
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "document/CanvasInput.h"
+#include "document/Document.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "raster/PictureSurface.h"
+#include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,6 +19,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -80,7 +85,21 @@ void FrmEdit::popUpEditMenu(const QPointF &at)
         return;
     const QPoint local(Twips::toPixels(at.x()) + CanvasView::BorderPixels,
         Twips::toPixels(at.y()) + CanvasView::BorderPixels);
+    // The open menu takes the pointer, so the canvas hears how the menu ended
+    // once it has closed: after the chosen item has run and the event that
+    // closed it has set the buttons held.
+    auto closing = std::make_shared<QMetaObject::Connection>();
+    *closing = connect(menu, &QMenu::aboutToHide, this, [this, closing] {
+        disconnect(*closing);
+        QTimer::singleShot(0, this, &FrmEdit::editMenuClosed);
+    });
     menu->popup(m_canvas->mapToGlobal(local));
+}
+
+void FrmEdit::editMenuClosed()
+{
+    if (m_document && m_document->input())
+        m_document->input()->editMenuClosed(QGuiApplication::mouseButtons());
 }
 
 FrmEdit::~FrmEdit() = default;

@@ -53,6 +53,7 @@ protected:
 
 private:
     void popUpEditMenu(const QPointF &at);
+    void editMenuClosed();
     void layoutScrollBars();
     void layoutCanvas();
     void scrollTo();
