@@ -153,6 +153,12 @@ void Workspace::TakeUndoSnapshot(
     document.resetFigureBox();
 }
 
+void Workspace::TakeWholeCanvasSnapshot(Document &document)
+{
+    const PictureSurface &canvas = document.Picture1();
+    TakeUndoSnapshot(document, 0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
+}
+
 void Workspace::undo()
 {
     if (!m_active || !m_active->history().canUndo())

@@ -78,6 +78,8 @@ public:
     // stroke that ends after another window became active still belongs to
     // the picture it was drawn on.
     void TakeUndoSnapshot(Document &document, double x, double y, double width, double height);
+    // A snapshot of the document's whole canvas.
+    void TakeWholeCanvasSnapshot(Document &document);
     void undo();
     void redo();
     void CancelSelection();

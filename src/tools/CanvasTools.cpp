@@ -76,8 +76,7 @@ void CanvasTools::leftPress(const CanvasMouse &event)
         a.growFigureBox(event.x, event.y);
     } else if ((code == ToolCode::Polyline && !a.hPolylineStarted) || code == ToolCode::Freehand
         || code == ToolCode::StarPoints) {
-        const PictureSurface &canvas = m_host.canvas();
-        m_host.TakeUndoSnapshot(0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
+        m_host.TakeWholeCanvasSnapshot();
     }
     toolFor(code)->press(m_host, event.x, event.y);
 }

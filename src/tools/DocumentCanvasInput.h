@@ -28,6 +28,7 @@ private:
     int userDrawMode() const override;
     ColourValue drawingColour() const override;
     void TakeUndoSnapshot(double x, double y, double width, double height) override;
+    void TakeWholeCanvasSnapshot() override;
     void setDataChanged() override;
     void showPointer(const QString &text) override;
     void popUpEditMenu(double x, double y) override;

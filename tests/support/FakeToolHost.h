@@ -32,6 +32,10 @@ public:
         history.takeSnapshot(surface, x, y, w, h);
         figure.resetFigureBox();
     }
+    void TakeWholeCanvasSnapshot() override
+    {
+        TakeUndoSnapshot(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
+    }
     void setDataChanged() override { dataChanged = true; }
     void showPointer(const QString &text) override { pointer = text; }
     void popUpEditMenu(double x, double y) override { menuAt.push_back(QPointF(x, y)); }

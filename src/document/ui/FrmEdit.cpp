@@ -25,10 +25,12 @@
 
 namespace {
 
+// A child's geometry: at least a pixel each way, so it never vanishes.
 QRect toPixels(const QRectF &twips)
 {
-    return QRect(Twips::toPixels(twips.left()), Twips::toPixels(twips.top()),
-        std::max(1, Twips::toPixels(twips.width())), std::max(1, Twips::toPixels(twips.height())));
+    const QRect pixels = Twips::toPixelRect(twips);
+    return QRect(
+        pixels.topLeft(), QSize(std::max(1, pixels.width()), std::max(1, pixels.height())));
 }
 
 }
