@@ -19,6 +19,7 @@ public:
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
     void mouseUp(const CanvasMouse &event) override { m_tools.mouseUp(event); }
     void doubleClick(const CanvasMouse &event) override { m_tools.doubleClick(event); }
+    void editMenuClosed(Qt::MouseButtons held) override { m_tools.editMenuClosed(held); }
 
 private:
     PictureSurface &canvas() override;

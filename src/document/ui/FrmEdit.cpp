@@ -19,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 #include <memory>
 
@@ -93,7 +92,7 @@ void FrmEdit::popUpEditMenu(const QPointF &at)
     auto closing = std::make_shared<QMetaObject::Connection>();
     *closing = connect(menu, &QMenu::aboutToHide, this, [this, closing] {
         disconnect(*closing);
-        QTimer::singleShot(0, this, &FrmEdit::editMenuClosed);
+        QMetaObject::invokeMethod(this, &FrmEdit::editMenuClosed, Qt::QueuedConnection);
     });
     menu->popup(m_canvas->mapToGlobal(local));
 }
