@@ -15,6 +15,11 @@ class CanvasToolHost;
 // The canvas's three pointer handlers and its double click: the common
 // skeleton (left button only, the button state during a drag, the position
 // read-out, the right-button menu) and the dispatch on the tool code.
+//
+// A right press during a drag pops the Edit menu up, which takes the pointer
+// while it is open. The figure under way survives it: it keeps its anchor,
+// the drag goes on if the left button is still down when the menu closes,
+// and a left release the menu took finishes it at its last point.
 class CanvasTools : public CanvasInput
 {
 public:
