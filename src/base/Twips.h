@@ -2,6 +2,9 @@
 
 #include "base/RoundHalfEven.h"
 
+#include <QRect>
+#include <QRectF>
+
 #include <algorithm>
 
 // The model's coordinate unit. A pixel is 15 twips; the pixel holding a point
@@ -28,6 +31,19 @@ inline double toPixelsReal(double twips)
     if (!(pixels == pixels))
         return 0.0;
     return std::clamp(pixels, -double(PixelLimit), double(PixelLimit));
+}
+
+// The pixels a rectangle given in twips covers. Each edge goes to the pixel
+// its own coordinate lies in (the right edge is x + width), so a rectangle at a
+// fractional position keeps every column its far edge reaches, and rectangles
+// that meet in twips meet in pixels, with no column between them or shared.
+// Empty when the far edge does not pass the near one.
+inline QRect toPixelRect(const QRectF &twips)
+{
+    const QPoint topLeft(toPixels(twips.left()), toPixels(twips.top()));
+    const QPoint end(
+        toPixels(twips.left() + twips.width()), toPixels(twips.top() + twips.height()));
+    return QRect(topLeft, end - QPoint(1, 1));
 }
 
 inline constexpr double fromPixels(int pixels)

@@ -78,8 +78,7 @@ void ColourCommands::ApplyPaletteColour(int index)
     } else {
         // From the palette a new background is an edit like any other: the
         // whole drawing it wipes out goes into the history first.
-        const PictureSurface &canvas = document->Picture1();
-        m_module.TakeUndoSnapshot(0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
+        m_module.TakeWholeCanvasSnapshot(*document);
         setBackground(*document, colour);
     }
 }

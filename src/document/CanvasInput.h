@@ -24,4 +24,8 @@ public:
     virtual void mouseUp(const CanvasMouse &event) = 0;
     // The second click of a double click comes here instead of mouseDown.
     virtual void doubleClick(const CanvasMouse &) { }
+    // The Edit menu that a right press popped up has closed; `held` are the
+    // buttons down now. A menu grabs the pointer while it is open, so a left
+    // release in that time never reached the canvas.
+    virtual void editMenuClosed(Qt::MouseButtons /*held*/) { }
 };

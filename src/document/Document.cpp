@@ -25,9 +25,17 @@ int drawingPixels(double extent)
 }
 
 Document::Document(QObject *parent)
+    : Document(std::make_unique<UndoHistory>(), parent)
+{ }
+
+Document::Document(HistoryBudget &budget, QObject *parent)
+    : Document(std::make_unique<UndoHistory>(budget), parent)
+{ }
+
+Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     : QObject(parent)
     , m_canvas(std::make_unique<PictureSurface>(DefaultWidth, DefaultHeight))
-    , m_history(std::make_unique<UndoHistory>())
+    , m_history(std::move(history))
     , m_rubberBand(std::make_unique<RubberBand>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)

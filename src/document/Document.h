@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class HistoryBudget;
 class PictureSurface;
 class RubberBand;
 class UndoHistory;
@@ -28,7 +29,10 @@ public:
     static constexpr int DefaultWidth = 925;
     static constexpr int DefaultHeight = 519;
 
+    // A document whose history has a budget of its own.
     explicit Document(QObject *parent = nullptr);
+    // A document whose history shares `budget` with the other documents'.
+    explicit Document(HistoryBudget &budget, QObject *parent = nullptr);
     ~Document() override;
 
     PictureSurface &Picture1() { return *m_canvas; }
@@ -92,6 +96,7 @@ signals:
     void editMenuRequested(const QPointF &at);
 
 private:
+    Document(std::unique_ptr<UndoHistory> history, QObject *parent);
     void followSurfaceSize();
 
     std::unique_ptr<PictureSurface> m_canvas;

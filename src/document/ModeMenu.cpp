@@ -2,6 +2,8 @@
 
 #include "raster/RasterOp.h"
 
+#include <cmath>
+
 ModeMenu::ModeMenu(QString name, std::vector<ModeItem> items, double initial)
     : m_name(std::move(name))
     , m_items(std::move(items))
@@ -11,8 +13,10 @@ ModeMenu::ModeMenu(QString name, std::vector<ModeItem> items, double initial)
 
 QString ModeMenu::decimalText(double value)
 {
-    // Whole numbers as plain digits, never in exponent form.
-    if (value == double(qint64(value)))
+    // Whole numbers as plain digits, never in exponent form. Only a value
+    // that fits converts to an integer: NaN, infinities and 2^63 or more do not.
+    constexpr double TwoToThe63 = 9223372036854775808.0;
+    if (value >= -TwoToThe63 && value < TwoToThe63 && value == std::trunc(value))
         return QString::number(qint64(value));
     return QString::number(value, 'g', 15);
 }

@@ -3,6 +3,7 @@
 #include "document/CanvasInput.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "history/HistoryBudget.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 
@@ -20,7 +21,8 @@ QString pixelText(double twips)
 }
 
 Workspace::Workspace()
-    : m_drawMode(ModeMenu::drawModeMenu())
+    : m_historyBudget(std::make_unique<HistoryBudget>())
+    , m_drawMode(ModeMenu::drawModeMenu())
     , m_pasteMode(ModeMenu::pasteModeMenu())
     , m_colourTool(std::make_unique<ColourToolModel>())
 { }
@@ -49,9 +51,9 @@ Document *Workspace::NewPicture()
     if (hEditCount() >= m_editLimit)
         return nullptr;
     ++m_pictureCount;
-    m_edits.push_back(std::make_unique<Document>());
+    m_edits.push_back(std::make_unique<Document>(*m_historyBudget));
     Document *document = m_edits.back().get();
-    m_active = document;
+    setActive(document);
     document->setTag(QString::number(hEditCount()));
     document->setInput(makeInput(*document));
     document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
@@ -68,13 +70,19 @@ void Workspace::activate(Document *document)
 {
     if (!document)
         return;
-    m_active = document;
+    setActive(document);
     showSizeOf(*document);
     m_colourTool->setText1(QString());
     applyPenAndStyles(*document);
     document->Picture1().setDrawMode(int(m_drawMode.value()));
     emit hwordColourChanged(document, m_colourTool->PictureForecolor());
     emit commandsChanged();
+}
+
+void Workspace::setActive(Document *document)
+{
+    m_active = document;
+    m_historyBudget->setActive(document ? &document->history() : nullptr);
 }
 
 void Workspace::showSizeOf(const Document &document)
@@ -107,7 +115,7 @@ void Workspace::unload(Document *document)
     // Until the platform activates another window, the newest one stands in,
     // so no command is left pointing at a closed document.
     if (m_active == document)
-        m_active = m_edits.empty() ? nullptr : m_edits.back().get();
+        setActive(m_edits.empty() ? nullptr : m_edits.back().get());
     if (m_edits.empty()) {
         m_colourTool->setText1(QString());
         m_colourTool->setTextX(QStringLiteral("0"));
@@ -151,6 +159,12 @@ void Workspace::TakeUndoSnapshot(
     document.history().takeSnapshot(document.Picture1(), x, y, width, height);
     emit commandsChanged();
     document.resetFigureBox();
+}
+
+void Workspace::TakeWholeCanvasSnapshot(Document &document)
+{
+    const PictureSurface &canvas = document.Picture1();
+    TakeUndoSnapshot(document, 0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
 }
 
 void Workspace::undo()

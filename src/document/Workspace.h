@@ -13,6 +13,7 @@
 class CanvasInput;
 class ColourToolModel;
 class Document;
+class HistoryBudget;
 
 // What the tools, the colour rules and the windows share: the open documents
 // and the active one, the tool and style choices, the draw and paste modes
@@ -57,6 +58,9 @@ public:
     const ModeMenu &mnupastemode() const { return m_pasteMode; }
     ColourToolModel &colourTool() { return *m_colourTool; }
     const ColourToolModel &colourTool() const { return *m_colourTool; }
+    // The byte budget all documents' edit histories share; the active
+    // document's steps are dropped last.
+    HistoryBudget &historyBudget() { return *m_historyBudget; }
 
     // Creates the next "New Picture n" document and makes it active; the
     // windows create its view on documentCreated. Nullptr when the window
@@ -78,6 +82,8 @@ public:
     // stroke that ends after another window became active still belongs to
     // the picture it was drawn on.
     void TakeUndoSnapshot(Document &document, double x, double y, double width, double height);
+    // A snapshot of the document's whole canvas.
+    void TakeWholeCanvasSnapshot(Document &document);
     void undo();
     void redo();
     void CancelSelection();
@@ -114,6 +120,10 @@ protected:
     void setModeTags(int drawMode, double pasteMode);
 
 private:
+    void setActive(Document *document);
+
+    // Declared before the documents, whose histories it must outlive.
+    std::unique_ptr<HistoryBudget> m_historyBudget;
     std::vector<std::unique_ptr<Document>> m_edits;
     Document *m_active = nullptr;
     qint64 m_pictureCount = 0;

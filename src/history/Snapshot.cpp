@@ -1,7 +1,7 @@
 #include "history/Snapshot.h"
 
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <utility>
 
@@ -42,10 +42,10 @@ Snapshot Snapshot::take(
     Snapshot snapshot;
     snapshot.m_store = &store;
     snapshot.m_rect = rect;
-    // The same conversion PaintPicture makes, so the pixels go back where they came from.
-    const QRect wanted(Twips::toPixels(rect.left()), Twips::toPixels(rect.top()),
-        Twips::toPixels(rect.width()), Twips::toPixels(rect.height()));
-    if (wanted.width() <= 0 || wanted.height() <= 0)
+    // Painting back uses the whole pixels taken here, so they go back where
+    // they came from.
+    const QRect wanted = Twips::toPixelRect(rect);
+    if (wanted.isEmpty())
         return snapshot;
     const QRect pixels = wanted & canvas.pixelRect();
     if (pixels.isEmpty())

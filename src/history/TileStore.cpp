@@ -4,7 +4,10 @@
 
 #include <cstring>
 
-TileStore::TileStore() = default;
+TileStore::TileStore(HashFunction hash)
+    : m_hash(hash ? hash : &TileHash::of)
+{ }
+
 TileStore::~TileStore() = default;
 
 qint64 TileStore::bytesOf(const Tile &tile)
@@ -30,7 +33,7 @@ TileId TileStore::acquire(
         ++m_tiles[expected].references;
         return expected;
     }
-    const quint64 hash = TileHash::of(src, stride, width, height);
+    const quint64 hash = m_hash(src, stride, width, height);
     const auto [first, last] = m_byHash.equal_range(hash);
     for (auto it = first; it != last; ++it) {
         if (holds(m_tiles[it->second], src, stride, width, height)) {

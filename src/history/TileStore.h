@@ -22,8 +22,10 @@ class TileStore
 {
 public:
     static constexpr TileId NoTile = ~TileId(0);
+    // How tiles are hashed; TileHash::of unless a test needs collisions.
+    using HashFunction = quint64 (*)(const quint32 *src, qsizetype stride, int width, int height);
 
-    TileStore();
+    explicit TileStore(HashFunction hash = nullptr);
     ~TileStore();
     TileStore(const TileStore &) = delete;
     TileStore &operator=(const TileStore &) = delete;
@@ -60,6 +62,7 @@ private:
     TileId store(const quint32 *src, qsizetype stride, int width, int height, quint64 hash);
     static qint64 bytesOf(const Tile &tile);
 
+    HashFunction m_hash;
     std::vector<Tile> m_tiles;
     std::vector<TileId> m_free;
     std::unordered_multimap<quint64, TileId> m_byHash;

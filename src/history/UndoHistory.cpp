@@ -1,5 +1,6 @@
 #include "history/UndoHistory.h"
 
+#include "history/HistoryBudget.h"
 #include "history/Snapshot.h"
 #include "history/TileStore.h"
 
@@ -31,18 +32,18 @@ struct UndoHistory::State
     std::array<Snapshot, Slots + 1> undo; // 1-based, as the slots are numbered
     std::array<Snapshot, Slots + 1> redo;
     std::array<int, Slots + 1> order {};
+    // When each slot's step was stored, numbered across all histories of the budget.
+    std::array<quint64, Slots + 1> undoNumber {};
+    std::array<quint64, Slots + 1> redoNumber {};
     int undoCount = 0;
     int ringPosition = 0;
     int redoCount = 0;
-    qint64 byteLimit = UndoHistory::byteBudget();
 
     Snapshot &undoEntry(int entry) { return undo[size_t(order[size_t(entry)])]; }
     qint64 bytes() const;
     void discardRedo();
     void dropOldestUndo();
     void dropOldestRedo();
-    enum class Keep { NewestUndo, NewestRedo };
-    void keepWithinBudget(Keep newest);
 };
 
 qint64 UndoHistory::State::bytes() const
@@ -85,29 +86,50 @@ void UndoHistory::State::dropOldestUndo()
 void UndoHistory::State::dropOldestRedo()
 {
     undoEntry(undoCount + redoCount).releasePixels();
-    for (int k = 1; k < redoCount; ++k)
+    for (int k = 1; k < redoCount; ++k) {
         redo[size_t(k)] = std::move(redo[size_t(k + 1)]);
+        redoNumber[size_t(k)] = redoNumber[size_t(k + 1)];
+    }
+    redo[size_t(redoCount)].releasePixels();
     --redoCount;
 }
 
-// The check comes after the new step is stored: its size is known only once
-// its tiles have been compared with the ones already held. So the budget can
-// be passed for the moment it takes to drop the old steps, by at most one step.
-void UndoHistory::State::keepWithinBudget(Keep newest)
+UndoHistory::UndoHistory()
+    : m_ownBudget(std::make_unique<HistoryBudget>())
+    , m_budget(m_ownBudget.get())
+    , m_state(std::make_unique<State>())
 {
-    const int undoKept = newest == Keep::NewestUndo ? 1 : 0;
-    while (undoCount > undoKept && bytes() > byteLimit)
-        dropOldestUndo();
-    const int redoKept = newest == Keep::NewestRedo ? 1 : 0;
-    while (redoCount > redoKept && bytes() > byteLimit)
-        dropOldestRedo();
+    m_budget->join(this);
 }
 
-UndoHistory::UndoHistory()
-    : m_state(std::make_unique<State>())
-{ }
+UndoHistory::UndoHistory(HistoryBudget &budget)
+    : m_budget(&budget)
+    , m_state(std::make_unique<State>())
+{
+    m_budget->join(this);
+}
 
-UndoHistory::~UndoHistory() = default;
+UndoHistory::~UndoHistory()
+{
+    m_budget->leave(this);
+}
+
+quint64 UndoHistory::oldestStepNumber() const
+{
+    const State &s = *m_state;
+    if (s.undoCount > 0)
+        return s.undoNumber[size_t(s.order[1])];
+    return s.redoCount > 0 ? s.redoNumber[1] : 0;
+}
+
+void UndoHistory::dropOldestStep()
+{
+    State &s = *m_state;
+    if (s.undoCount > 0)
+        s.dropOldestUndo();
+    else if (s.redoCount > 0)
+        s.dropOldestRedo();
+}
 
 void UndoHistory::takeSnapshot(
     const PictureSurface &canvas, double x, double y, double width, double height)
@@ -126,10 +148,11 @@ void UndoHistory::takeSnapshot(
     // Overwriting the slot releases what it held: when the history is full,
     // that is the oldest step.
     s.undo[size_t(s.ringPosition)] = std::move(taken);
+    s.undoNumber[size_t(s.ringPosition)] = m_budget->nextStepNumber();
     if (full)
         std::move(s.order.begin() + 2, s.order.end(), s.order.begin() + 1);
     s.order[size_t(s.undoCount)] = s.ringPosition;
-    s.keepWithinBudget(State::Keep::NewestUndo);
+    m_budget->keepWithinLimit();
 }
 
 void UndoHistory::undo(PictureSurface &canvas)
@@ -140,13 +163,14 @@ void UndoHistory::undo(PictureSurface &canvas)
     const Snapshot &step = s.undoEntry(s.undoCount);
     Snapshot &saved = s.redo[size_t(s.redoCount + 1)];
     saved = Snapshot::take(s.store, canvas, step.rect(), &step);
+    s.redoNumber[size_t(s.redoCount + 1)] = m_budget->nextStepNumber();
     // The redo step is the canvas as it is, so the tiles it shares with the
     // step are already in place.
     step.paintBack(canvas, &saved);
     ++s.redoCount;
     --s.undoCount;
     s.ringPosition = (s.undoCount > 0 && s.ringPosition == 1) ? Slots : s.ringPosition - 1;
-    s.keepWithinBudget(State::Keep::NewestRedo);
+    m_budget->keepWithinLimit();
 }
 
 void UndoHistory::redo(PictureSurface &canvas)
@@ -194,22 +218,4 @@ QRectF UndoHistory::redoSlotRect(int slot) const
 qint64 UndoHistory::storedBytes() const
 {
     return m_state->bytes();
-}
-
-qint64 UndoHistory::byteBudget()
-{
-    // Far above what ordinary pictures reach (50 whole-canvas steps of a
-    // drawing on the largest canvas the size boxes allow take about 5 MiB), yet
-    // 50 whole-canvas gradient fills there (some 900 MiB) would not fit.
-    return qint64(512) << 20;
-}
-
-qint64 UndoHistory::byteLimit() const
-{
-    return m_state->byteLimit;
-}
-
-void UndoHistory::setByteLimit(qint64 bytes)
-{
-    m_state->byteLimit = std::max<qint64>(0, bytes);
 }

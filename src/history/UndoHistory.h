@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class HistoryBudget;
 class PictureSurface;
 
 // One document's edit history: 50 undo and 50 redo rectangle snapshots of the
@@ -13,16 +14,17 @@ class PictureSurface;
 //
 // Snapshots are kept as shared, packed tiles (see Snapshot and TileStore), so
 // a whole-canvas snapshot costs only the tiles that differ from the ones
-// already held. The history of one document is held within a byte budget
-// (512 MiB unless set otherwise); when storing a step passes it, the oldest
-// undo steps are dropped first, then the oldest redo steps; the step just
-// stored is always kept.
+// already held. The histories of all documents share one HistoryBudget, which
+// drops their oldest steps when storing a step passes it.
 class UndoHistory
 {
 public:
     static constexpr int Slots = 50;
 
+    // A history with a budget of its own (HistoryBudget::defaultByteLimit()).
     UndoHistory();
+    // A history sharing `budget`, which must outlive it.
+    explicit UndoHistory(HistoryBudget &budget);
     ~UndoHistory();
     UndoHistory(const UndoHistory &) = delete;
     UndoHistory &operator=(const UndoHistory &) = delete;
@@ -50,16 +52,21 @@ public:
     QRectF redoSlotRect(int slot) const;
 
     // Bytes the stored snapshots take (tiles shared by several steps counted
-    // once), and the budget beyond which the oldest steps are dropped.
+    // once).
     qint64 storedBytes() const;
-    static qint64 byteBudget();
-
-    // This history's own budget; byteBudget() until set. A new limit is
-    // applied when the next snapshot or undo stores pixels.
-    qint64 byteLimit() const;
-    void setByteLimit(qint64 bytes);
+    HistoryBudget &budget() const { return *m_budget; }
 
 private:
+    friend class HistoryBudget;
+
+    bool holdsSteps() const { return canUndo() || canRedo(); }
+    // The number of the step dropOldestStep would drop: the oldest undo
+    // step, or the oldest redo step when no undo step is left.
+    quint64 oldestStepNumber() const;
+    void dropOldestStep();
+
+    std::unique_ptr<HistoryBudget> m_ownBudget;
+    HistoryBudget *m_budget;
     struct State;
     std::unique_ptr<State> m_state;
 };

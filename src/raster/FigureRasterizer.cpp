@@ -107,10 +107,16 @@ void FigureRasterizer::markSegment(CoverageMask &mask, QLineF segment, qreal das
         dashOffset += QLineF(segment.p1(), clipped->p1()).length();
         segment = *clipped;
     }
+    const qreal length = segment.length();
+    // Cutting can leave a single point, where the line grazes a corner of the
+    // cut; that lies beyond the pen's reach of the surface, and it has no
+    // direction to dash along.
+    if (length == 0)
+        return;
     if (w > 1 && LineStyle::isDashed(m_pen.drawStyle)) {
         // Flat-capped dashes end at their points; reaching half a pixel past
         // each end point covers the end pixels as a thin line does.
-        const QPointF half = (segment.p2() - segment.p1()) / segment.length() * 0.5;
+        const QPointF half = (segment.p2() - segment.p1()) / length * 0.5;
         segment = QLineF(segment.p1() - half, segment.p2() + half);
     }
     QPainterPath path(segment.p1());

@@ -1,9 +1,9 @@
 #include "raster/PictureSurface.h"
 
+#include "base/Twips.h"
 #include "raster/FigureRasterizer.h"
 #include "raster/FillPattern.h"
 #include "raster/StretchMap.h"
-#include "base/Twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,6 +26,17 @@ QPoint toPixels(double x, double y)
 
 struct PictureSurface::Stroke
 {
+    // What the stroke is drawn with; another pen starts another stroke.
+    struct Pen
+    {
+        ColourValue colour;
+        int width;
+        int style;
+        int mode;
+        bool operator==(const Pen &) const = default;
+    };
+
+    Pen pen;
     QPoint end;
     qreal length = 0;
     std::unique_ptr<CoverageMask> lastSegment;
@@ -273,9 +284,12 @@ void PictureSurface::LineTo(double x2, double y2, std::optional<ColourValue> col
 void PictureSurface::drawSegment(
     const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke)
 {
-    const bool continuing = continuesStroke && m_stroke && m_stroke->end == from;
+    const Stroke::Pen pen { colour, m_drawWidth, m_drawStyle, m_drawMode };
+    const bool continuing
+        = continuesStroke && m_stroke && m_stroke->end == from && m_stroke->pen == pen;
     if (!continuing) {
         m_stroke = std::make_unique<Stroke>();
+        m_stroke->pen = pen;
         m_stroke->end = from;
     }
     Stroke &stroke = *m_stroke;
@@ -362,14 +376,20 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
 void PictureSurface::Print(const QString &text)
 {
     endStroke();
-    const QFontMetrics metrics(m_font, &m_image);
+    // Aliased glyphs cover a pixel fully or not at all, so text printed again
+    // at the same place (a gradient prints its text at every step) leaves the
+    // picture as the first print did instead of darkening the edges.
+    QFont font = m_font;
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    const QFontMetrics metrics(font, &m_image);
     QStringList lines = text.split(QLatin1Char('\n'));
     int x = Twips::toPixels(m_currentX);
     int y = Twips::toPixels(m_currentY);
     QRect touched;
     if (!m_image.isNull()) {
         QPainter painter(&m_image);
-        painter.setFont(m_font);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
         painter.setPen(QColor::fromRgb(Colour::toPixel(m_foreColor)));
         for (QString line : lines) {
             if (line.endsWith(QLatin1Char('\r')))

@@ -107,7 +107,11 @@ public:
         LineShape shape = LineShape::Segment);
     // Continues a stroke from (CurrentX, CurrentY): the dash pattern goes on and
     // pixels an earlier segment of the same stroke touched are not touched again.
+    // A stroke goes on only from the pixel where it ended and with the same
+    // colour, width, style and draw mode; otherwise a new one begins.
     void LineTo(double x2, double y2, std::optional<ColourValue> colour = {});
+    // The next LineTo begins a new stroke even where the last one ended.
+    void endStroke();
     void Circle(double x, double y, double radius, std::optional<ColourValue> colour = {},
         std::optional<ArcAngles> angles = {}, double aspect = 1.0);
     // Copies the source rectangle onto the destination rectangle, stretched to
@@ -150,7 +154,6 @@ private:
     void drawFigure(const Figure &figure);
     void drawSegment(
         const QPoint &from, const QPoint &to, ColourValue colour, bool continuesStroke);
-    void endStroke();
     void restartFromPicture();
 
     QImage m_image;

@@ -30,6 +30,7 @@ public:
     // Saves the rectangle (twips) about to change as an undo step; the figure
     // bounding box starts over.
     virtual void TakeUndoSnapshot(double x, double y, double width, double height) = 0;
+    virtual void TakeWholeCanvasSnapshot() = 0;
     virtual void setDataChanged() = 0;
     // The pointer position read-out ("120  45").
     virtual void showPointer(const QString &text) = 0;

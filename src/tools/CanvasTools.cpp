@@ -35,23 +35,48 @@ CanvasTool *CanvasTools::toolFor(int code) const
 
 void CanvasTools::mouseDown(const CanvasMouse &event)
 {
-    FigureAnchors &a = m_host.anchors();
     if (event.button == Qt::RightButton) {
-        // The anchor is where Paste puts the clipboard; no figure starts.
-        a.hStartx = event.x;
-        a.hStarty = event.y;
-        m_host.popUpEditMenu(event.x, event.y);
+        rightPress(event);
         return;
     }
     if (event.button != Qt::LeftButton)
         return;
+    // A release the canvas never saw (a menu took it) ends the figure at its
+    // last point before the next one begins.
+    if (m_dragging)
+        leftRelease(m_host.anchors().hLastX, m_host.anchors().hLastY);
+    leftPress(event);
+}
+
+void CanvasTools::rightPress(const CanvasMouse &event)
+{
+    FigureAnchors &a = m_host.anchors();
+    // The anchor is where Paste puts the clipboard; no figure starts. A figure
+    // being dragged gets its own anchor back when the drag goes on.
+    if (m_dragging && !m_figureAnchor)
+        m_figureAnchor = QPointF(a.hStartx, a.hStarty);
+    a.hStartx = event.x;
+    a.hStarty = event.y;
+    m_host.popUpEditMenu(event.x, event.y);
+}
+
+void CanvasTools::leftPress(const CanvasMouse &event)
+{
+    FigureAnchors &a = m_host.anchors();
     const int code = m_host.tool();
+    // Segments join into one stroke only from one polyline segment to the
+    // next; anything else starts afresh even where the last stroke ended.
+    const bool nextSegment
+        = code == ToolCode::Polyline && a.hPolylineStarted && m_pressedTool == code;
+    if (!nextSegment)
+        m_host.canvas().endStroke();
+    m_pressedTool = code;
+    m_dragging = true;
     if (ToolCode::usesFigureBox(code)) {
         a.growFigureBox(event.x, event.y);
     } else if ((code == ToolCode::Polyline && !a.hPolylineStarted) || code == ToolCode::Freehand
         || code == ToolCode::StarPoints) {
-        const PictureSurface &canvas = m_host.canvas();
-        m_host.TakeUndoSnapshot(0, 0, canvas.ScaleWidth(), canvas.ScaleHeight());
+        m_host.TakeWholeCanvasSnapshot();
     }
     toolFor(code)->press(m_host, event.x, event.y);
 }
@@ -61,6 +86,7 @@ void CanvasTools::mouseMove(const CanvasMouse &event)
     // Only a drag with the left button alone draws; with both buttons held
     // the moves are ignored until the right one is let go.
     if (event.buttons == Qt::LeftButton) {
+        resumeDrag();
         toolFor(m_host.tool())->move(m_host, event.x, event.y);
         m_host.anchors().hLastX = event.x;
         m_host.anchors().hLastY = event.y;
@@ -70,14 +96,45 @@ void CanvasTools::mouseMove(const CanvasMouse &event)
 
 void CanvasTools::mouseUp(const CanvasMouse &event)
 {
-    if (event.button != Qt::LeftButton)
-        return;
-    m_host.canvas().setDrawMode(m_host.userDrawMode());
-    toolFor(m_host.tool())->release(m_host, event.x, event.y);
+    if (event.button == Qt::LeftButton)
+        leftRelease(event.x, event.y);
 }
 
-void CanvasTools::doubleClick(const CanvasMouse &)
+void CanvasTools::leftRelease(double x, double y)
 {
+    resumeDrag();
+    m_dragging = false;
+    ApplyUserDrawMode(m_host);
+    toolFor(m_host.tool())->release(m_host, x, y);
+}
+
+void CanvasTools::resumeDrag()
+{
+    if (!m_figureAnchor)
+        return;
+    m_host.anchors().hStartx = m_figureAnchor->x();
+    m_host.anchors().hStarty = m_figureAnchor->y();
+    m_figureAnchor.reset();
+}
+
+void CanvasTools::editMenuClosed(Qt::MouseButtons held)
+{
+    if (!m_dragging)
+        return;
+    resumeDrag();
+    // With the left button still down the drag goes on; a release the menu
+    // swallowed finishes the figure where the pointer was last handled.
+    if (!(held & Qt::LeftButton))
+        leftRelease(m_host.anchors().hLastX, m_host.anchors().hLastY);
+}
+
+void CanvasTools::doubleClick(const CanvasMouse &event)
+{
+    // Only a left double click is one; for other buttons it is another press.
+    if (event.button != Qt::LeftButton) {
+        mouseDown(event);
+        return;
+    }
     if (m_host.tool() == ToolCode::Polyline)
         toolFor(ToolCode::Polyline)->doubleClick(m_host);
 }
@@ -101,6 +158,8 @@ void CanvasTools::SnapshotFigureArea(CanvasToolHost &host, double x, double y)
     if (!ToolCode::usesFigureBox(host.tool()))
         return;
     FigureAnchors &a = host.anchors();
+    // The anchor too: after a double click the drag began without a press.
+    a.growFigureBox(a.hStartx, a.hStarty);
     a.growFigureBox(x, y);
     // A pixel of margin, and as much again as a wide pen reaches past the
     // figure's corners, so that undo takes all of the figure away.
@@ -111,4 +170,9 @@ void CanvasTools::SnapshotFigureArea(CanvasToolHost &host, double x, double y)
     a.hMaxY = std::min(host.canvas().ScaleHeight(), a.hMaxY + margin);
     host.TakeUndoSnapshot(
         a.hMinX, a.hMinY, a.hMaxX - a.hMinX + OnePixel, a.hMaxY - a.hMinY + OnePixel);
+}
+
+void CanvasTools::ApplyUserDrawMode(CanvasToolHost &host)
+{
+    host.canvas().setDrawMode(host.userDrawMode());
 }

@@ -3,8 +3,8 @@
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/Workspace.h"
-#include "raster/PictureSurface.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 
 DocumentCanvasInput::DocumentCanvasInput(Workspace &module, Document &document)
     : m_module(module)
@@ -48,6 +48,11 @@ void DocumentCanvasInput::TakeUndoSnapshot(double x, double y, double width, dou
     // while the button is held): the snapshot belongs to the picture drawn
     // on, and the active document stays the one whose window is shown active.
     m_module.TakeUndoSnapshot(m_document, x, y, width, height);
+}
+
+void DocumentCanvasInput::TakeWholeCanvasSnapshot()
+{
+    m_module.TakeWholeCanvasSnapshot(m_document);
 }
 
 void DocumentCanvasInput::setDataChanged()

@@ -19,6 +19,7 @@ public:
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
     void mouseUp(const CanvasMouse &event) override { m_tools.mouseUp(event); }
     void doubleClick(const CanvasMouse &event) override { m_tools.doubleClick(event); }
+    void editMenuClosed(Qt::MouseButtons held) override { m_tools.editMenuClosed(held); }
 
 private:
     PictureSurface &canvas() override;
@@ -28,6 +29,7 @@ private:
     int userDrawMode() const override;
     ColourValue drawingColour() const override;
     void TakeUndoSnapshot(double x, double y, double width, double height) override;
+    void TakeWholeCanvasSnapshot() override;
     void setDataChanged() override;
     void showPointer(const QString &text) override;
     void popUpEditMenu(double x, double y) override;

@@ -1,8 +1,8 @@
 #include "tools/PointerTools.h"
 
 #include "document/FigureAnchors.h"
-#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
+#include "raster/PictureSurface.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
 
@@ -40,8 +40,9 @@ void PolylineTool::release(CanvasToolHost &host, double x, double y)
 {
     FigureAnchors &a = host.anchors();
     host.rubberBand().clear();
-    // The segment continues the stroke of the previous one when it starts
-    // where that ended, so the shared corner pixel is not drawn twice.
+    // The segment continues the stroke of the previous one (unless the press
+    // began a new polyline or the pen changed), so the shared corner pixel is
+    // not drawn twice.
     PictureSurface &canvas = host.canvas();
     canvas.setCurrentX(a.hStartx);
     canvas.setCurrentY(a.hStarty);
@@ -55,42 +56,35 @@ void PolylineTool::doubleClick(CanvasToolHost &host)
 {
     host.rubberBand().clear();
     host.anchors().hPolylineStarted = false;
-    host.canvas().setDrawMode(host.userDrawMode());
+    CanvasTools::ApplyUserDrawMode(host);
 }
 
 void FreehandTool::press(CanvasToolHost &host, double x, double y)
 {
     host.anchors().hLastX = x;
     host.anchors().hLastY = y;
-    m_strokeBegun = false;
 }
 
 void FreehandTool::move(CanvasToolHost &host, double x, double y)
 {
     PictureSurface &canvas = host.canvas();
     const FigureAnchors &a = host.anchors();
-    canvas.setDrawMode(host.userDrawMode());
-    // One stroke from press to release: its segments join without drawing
-    // their shared pixels twice.
-    if (m_strokeBegun) {
-        canvas.setCurrentX(a.hLastX);
-        canvas.setCurrentY(a.hLastY);
-        canvas.LineTo(x, y, host.drawingColour());
-    } else {
-        canvas.Line(a.hLastX, a.hLastY, x, y, host.drawingColour());
-        m_strokeBegun = true;
-    }
+    CanvasTools::ApplyUserDrawMode(host);
+    // One stroke from press to release (the press started it afresh): its
+    // segments join without drawing their shared pixels twice.
+    canvas.setCurrentX(a.hLastX);
+    canvas.setCurrentY(a.hLastY);
+    canvas.LineTo(x, y, host.drawingColour());
 }
 
 void FreehandTool::release(CanvasToolHost &host, double, double)
 {
-    m_strokeBegun = false;
     host.setDataChanged();
 }
 
 void StarPointsTool::move(CanvasToolHost &host, double x, double y)
 {
-    host.canvas().setDrawMode(host.userDrawMode());
+    CanvasTools::ApplyUserDrawMode(host);
     host.canvas().PSet(x, y, host.drawingColour());
 }
 

@@ -22,9 +22,6 @@ public:
     void press(CanvasToolHost &host, double x, double y) override;
     void move(CanvasToolHost &host, double x, double y) override;
     void release(CanvasToolHost &host, double x, double y) override;
-
-private:
-    bool m_strokeBegun = false;
 };
 
 // Tool 7: a dot of the line width at every move event's point.

@@ -35,6 +35,30 @@ TEST(Twips, APointLiesInTheNearestPixel)
     EXPECT_EQ(Twips::toPixels(-1e300), -Twips::PixelLimit);
 }
 
+TEST(Twips, ARectangleCoversThePixelsOfItsEdges)
+{
+    // 7 twips lie in pixel 0 and 7 + 22 = 29 in pixel 2: the width alone
+    // (22 twips, about one pixel and a half) would have lost column 1.
+    EXPECT_EQ(Twips::toPixelRect(QRectF(7, 8, 22, 22)), QRect(0, 1, 2, 1));
+    EXPECT_EQ(Twips::toPixelRect(QRectF(30, 45, 150, 15)), QRect(2, 3, 10, 1));
+    EXPECT_EQ(Twips::toPixelRect(QRectF(-22, -1e300, 44, 2e300)),
+        QRect(QPoint(-1, -Twips::PixelLimit), QPoint(0, Twips::PixelLimit - 1)));
+    EXPECT_TRUE(Twips::toPixelRect(QRectF(8, 8, 10, 30)).isEmpty()) << "no column passed";
+    EXPECT_TRUE(Twips::toPixelRect(QRectF(30, 30, -15, 15)).isEmpty());
+
+    // Rectangles that meet in twips meet in pixels: none shares or skips a column.
+    for (double x = -30; x <= 30; x += 0.75) {
+        for (double w : { 1.0, 7.0, 14.5, 22.0, 37.5, 100.25 }) {
+            const QRect left = Twips::toPixelRect(QRectF(x, 0, w, 15));
+            const QRect right = Twips::toPixelRect(QRectF(x + w, 0, 17, 15));
+            const QRect both = Twips::toPixelRect(QRectF(x, 0, w + 17, 15));
+            EXPECT_EQ(left.left(), both.left()) << x << " " << w;
+            EXPECT_EQ(left.left() + left.width(), right.left()) << x << " " << w;
+            EXPECT_EQ(right.right(), both.right()) << x << " " << w;
+        }
+    }
+}
+
 TEST(ColourValue, ComponentsFollowTheStoredValue)
 {
     const ColourValue c = Colour::fromRgb(0x12, 0x34, 0x56);

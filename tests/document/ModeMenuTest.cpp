@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(ModeMenu, StartsWithCopyPenAndSourceCopy)
 {
     const ModeMenu draw = ModeMenu::drawModeMenu();
@@ -66,4 +68,19 @@ TEST(ModeMenu, PasteOperationsAreTheTernaryCodes)
         ASSERT_NE(item, nullptr) << c.name;
         EXPECT_EQ(item->value, c.value) << c.name;
     }
+}
+
+TEST(ModeMenu, TagTextOfValuesNoIntegerHolds)
+{
+    // Whole numbers are digits; NaN, infinities and numbers past 2^63 have
+    // no integer to convert to and keep their floating form.
+    EXPECT_EQ(ModeMenu::decimalText(-9223372036854775808.0), "-9223372036854775808");
+    EXPECT_EQ(ModeMenu::decimalText(0.5), "0.5");
+    EXPECT_EQ(ModeMenu::decimalText(9223372036854775808.0), "9.22337203685478e+18");
+    EXPECT_EQ(ModeMenu::decimalText(1e300), "1e+300");
+    EXPECT_EQ(ModeMenu::decimalText(-std::numeric_limits<double>::infinity()), "-inf");
+    EXPECT_EQ(ModeMenu::decimalText(std::numeric_limits<double>::quiet_NaN()), "nan");
+    ModeMenu draw = ModeMenu::drawModeMenu();
+    draw.setValue(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_TRUE(draw.checkedItem().isEmpty());
 }

@@ -1,6 +1,7 @@
 // How the history keeps its pixels: exactly, shared between steps, and within
 // its byte budget.
 #include "HistoryTestImages.h"
+#include "history/HistoryBudget.h"
 #include "history/UndoHistory.h"
 
 #include <gtest/gtest.h>
@@ -152,7 +153,7 @@ TEST(HistoryStorage, ReleasesStepsThatCanNoLongerBeReached)
     EXPECT_EQ(history.undoCount(), 1);
 }
 
-class HistoryBudget : public ::testing::Test
+class HistoryLimit : public ::testing::Test
 {
 protected:
     // Whole-canvas snapshots of noise: each distinct picture costs one unit.
@@ -171,13 +172,13 @@ protected:
     qint64 unit = 0;
 };
 
-TEST_F(HistoryBudget, DropsTheOldestUndoStepsFirst)
+TEST_F(HistoryLimit, DropsTheOldestUndoStepsFirst)
 {
-    history.setByteLimit(unit * 7 / 2);
+    history.budget().setByteLimit(unit * 7 / 2);
     for (unsigned k = 1; k <= 10; ++k) {
         canvas.setImage(noise(k));
         snapshotWhole(history, canvas);
-        EXPECT_LE(history.storedBytes(), history.byteLimit());
+        EXPECT_LE(history.storedBytes(), history.budget().byteLimit());
     }
     canvas.setImage(noise(11));
     EXPECT_EQ(history.undoCount(), 3);
@@ -192,7 +193,7 @@ TEST_F(HistoryBudget, DropsTheOldestUndoStepsFirst)
     EXPECT_TRUE(samePixels(canvas.Image(), noise(10)));
     EXPECT_EQ(history.undoCount(), 1);
     EXPECT_EQ(history.redoCount(), 1);
-    EXPECT_LE(history.storedBytes(), history.byteLimit());
+    EXPECT_LE(history.storedBytes(), history.budget().byteLimit());
     history.undo(canvas);
     EXPECT_TRUE(samePixels(canvas.Image(), noise(9)));
     EXPECT_FALSE(history.canUndo());
@@ -206,9 +207,9 @@ TEST_F(HistoryBudget, DropsTheOldestUndoStepsFirst)
     EXPECT_EQ(history.undoOrder(history.undoCount()), 11);
 }
 
-TEST_F(HistoryBudget, DropsTheOldestRedoStepsWhenNoUndoStepIsLeft)
+TEST_F(HistoryLimit, DropsTheOldestRedoStepsWhenNoUndoStepIsLeft)
 {
-    history.setByteLimit(unit * 7 / 2);
+    history.budget().setByteLimit(unit * 7 / 2);
     canvas.setImage(noise(1));
     snapshotWhole(history, canvas);
     canvas.setImage(noise(2));
@@ -222,7 +223,7 @@ TEST_F(HistoryBudget, DropsTheOldestRedoStepsWhenNoUndoStepIsLeft)
     history.undo(canvas);
     EXPECT_TRUE(samePixels(canvas.Image(), noise(1)));
     EXPECT_EQ(history.redoCount(), 1) << "the older redo step is gone";
-    EXPECT_LE(history.storedBytes(), history.byteLimit());
+    EXPECT_LE(history.storedBytes(), history.budget().byteLimit());
     history.redo(canvas);
     EXPECT_TRUE(samePixels(canvas.Image(), noise(4)));
     EXPECT_FALSE(history.canRedo());
@@ -230,20 +231,31 @@ TEST_F(HistoryBudget, DropsTheOldestRedoStepsWhenNoUndoStepIsLeft)
     EXPECT_TRUE(samePixels(canvas.Image(), noise(1)));
 }
 
-TEST_F(HistoryBudget, KeepsTheNewestStepWhateverItCosts)
+TEST_F(HistoryLimit, AStepLargerThanTheBudgetIsNotKept)
 {
-    history.setByteLimit(1);
-    for (unsigned k = 1; k <= 4; ++k) {
-        canvas.setImage(noise(k));
-        snapshotWhole(history, canvas);
-        EXPECT_EQ(history.undoCount(), 1);
-    }
-    canvas.setImage(noise(5));
+    history.budget().setByteLimit(unit / 2);
+    canvas.setImage(noise(1));
+    snapshot(history, canvas, QRect(0, 0, 16, 16));
+    EXPECT_EQ(history.undoCount(), 1) << "a small step fits";
+    canvas.setImage(noise(2));
+    snapshotWhole(history, canvas);
+    EXPECT_FALSE(history.canUndo()) << "the older step went first, then the new one";
+    EXPECT_LE(history.storedBytes(), history.budget().byteLimit());
+
+    // The redo step an undo stores is held to the budget just the same.
+    history.budget().setByteLimit(unit * 3 / 2);
+    snapshotWhole(history, canvas);
+    canvas.setImage(noise(3));
+    history.budget().setByteLimit(unit / 2);
     history.undo(canvas);
-    EXPECT_TRUE(samePixels(canvas.Image(), noise(4)));
-    EXPECT_EQ(history.redoCount(), 1);
-    history.redo(canvas);
-    EXPECT_TRUE(samePixels(canvas.Image(), noise(5)));
+    EXPECT_TRUE(samePixels(canvas.Image(), noise(2))) << "the undo itself happens";
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_LE(history.storedBytes(), history.budget().byteLimit());
+    // A new step goes into a fresh slot and undoes as usual.
+    history.budget().setByteLimit(unit * 3 / 2);
+    snapshotWhole(history, canvas);
+    canvas.setImage(noise(4));
     history.undo(canvas);
-    EXPECT_TRUE(samePixels(canvas.Image(), noise(4)));
+    EXPECT_TRUE(samePixels(canvas.Image(), noise(2)));
 }

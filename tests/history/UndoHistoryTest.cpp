@@ -187,3 +187,22 @@ TEST(HistoryDocuments, TwoHistoriesAreIndependent)
     EXPECT_TRUE(samePixels(first.Image(), firstBefore));
     EXPECT_EQ(secondHistory.redoCount(), 2);
 }
+
+TEST(HistorySteps, AFractionalRectangleKeepsTheColumnOfItsFarEdge)
+{
+    // From 7 twips (pixel 0) to 7 + 22 = 29 twips (pixel 2, exclusive): a
+    // figure's box at fractional pointer positions must undo pixels 0 and 1.
+    PictureSurface canvas(10, 10);
+    canvas.setImage(randomImage(10, 10, 3));
+    const QImage before = canvas.Image().copy();
+    UndoHistory history;
+    history.takeSnapshot(canvas, 7, 7, 22, 22);
+    canvas.Line(0, 0, Twips::fromPixels(5), Twips::fromPixels(5), 0, LineShape::FilledBox);
+    history.undo(canvas);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            const bool inside = x < 2 && y < 2;
+            EXPECT_EQ(canvas.Image().pixel(x, y) == before.pixel(x, y), inside) << x << ", " << y;
+        }
+    }
+}

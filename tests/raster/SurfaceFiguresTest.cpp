@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <functional>
 #include <numbers>
+#include <string>
 
 namespace {
 
@@ -107,6 +110,40 @@ TEST(SurfaceLines, PenStrokeContinuesTheDashPattern)
     joined.LineTo(px(199), px(5), Black);
     whole.Line(px(0), px(5), px(199), px(5), Black);
     EXPECT_EQ(joined.Image(), whole.Image());
+}
+
+TEST(SurfaceLines, AStrokeGoesOnOnlyWithTheSamePen)
+{
+    // After a pen change LineTo draws what Line draws: a stroke of its own,
+    // which in XOR draws the shared corner again.
+    struct Change
+    {
+        const char *name;
+        std::function<void(PictureSurface &)> apply;
+        ColourValue colour;
+    };
+    const Change changes[] = {
+        { "none", [](PictureSurface &) {}, White },
+        { "colour", [](PictureSurface &) {}, Red },
+        { "width", [](PictureSurface &s) { s.setDrawWidth(3); }, White },
+        { "style", [](PictureSurface &s) { s.setDrawStyle(2); }, White },
+        { "draw mode", [](PictureSurface &s) { s.setDrawMode(RasterOp::R2_NOT); }, White },
+    };
+    for (const Change &c : changes) {
+        PictureSurface joined(100, 60), apart(100, 60);
+        for (PictureSurface *s : { &joined, &apart }) {
+            s->setBackColor(Black);
+            s->setDrawMode(RasterOp::R2_XORPEN);
+            s->Line(px(10), px(10), px(60), px(10), White);
+            c.apply(*s);
+        }
+        joined.LineTo(px(60), px(50), c.colour);
+        apart.Line(px(60), px(10), px(60), px(50), c.colour);
+        if (std::string(c.name) == "none")
+            EXPECT_NE(joined.Image(), apart.Image()) << "one stroke skips its corner";
+        else
+            EXPECT_EQ(joined.Image(), apart.Image()) << c.name;
+    }
 }
 
 TEST(SurfaceBoxes, OutlineExtentsAndInsideSolid)
@@ -342,6 +379,24 @@ TEST(SurfaceClipping, WildCoordinatesNeverCrash)
     empty.Print("x");
     empty.PaintPicture(noiseImage(4, 4, 1), 0, 0);
     EXPECT_EQ(empty.Point(0, 0), std::nullopt);
+}
+
+TEST(SurfaceClipping, AWideDashedLineGrazingTheCutCornerDrawsNothing)
+{
+    // A far-reaching line is first cut to the surface widened by the pen; this
+    // one only touches that rectangle's corner (x + y = -38 at width 3), so
+    // what is left of it has no length and no direction to dash along. Its
+    // drawing must not divide by that length (0 / 0 raises FE_INVALID).
+    for (int style : { 1, 2, 3, 4 }) {
+        PictureSurface s(100, 100);
+        const QImage blank = s.Image().copy();
+        s.setDrawWidth(3);
+        s.setDrawStyle(style);
+        std::feclearexcept(FE_ALL_EXCEPT);
+        s.Line(px(-5019), px(4981), px(4981), px(-5019), Black);
+        EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO)) << "style " << style;
+        EXPECT_EQ(s.Image(), blank) << style;
+    }
 }
 
 TEST(SurfaceEllipses, AnEllipseBetweenTwoCornersFillsTheirBox)

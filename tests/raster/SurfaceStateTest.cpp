@@ -98,3 +98,30 @@ TEST(SurfaceState, PrintDrawsTextAtTheCurrentPointOverWhatIsThere)
     EXPECT_EQ(s.CurrentX(), 0);
     EXPECT_GT(s.CurrentY(), px(50));
 }
+
+TEST(SurfaceState, TextPrintedAgainAtTheSamePlaceChangesNothing)
+{
+    // A gradient prints its text at every step: the glyphs are aliased, each
+    // pixel wholly ForeColor or untouched, so the edges never darken.
+    PictureSurface s(240, 60);
+    s.setBackColor(Green);
+    QFont font = s.Font();
+    font.setPixelSize(24);
+    s.setFont(font);
+    s.setForeColor(Blue);
+    const auto printAt = [&s] {
+        s.setCurrentX(px(4));
+        s.setCurrentY(px(8));
+        s.Print(QStringLiteral("Tessara \u6E10\u53D8"));
+    };
+    printAt();
+    const QImage once = s.Image().copy();
+    const int ink = countColour(once, once.rect(), Blue);
+    EXPECT_GT(ink, 50);
+    EXPECT_EQ(ink + countColour(once, once.rect(), Green), once.width() * once.height())
+        << "no blended edge pixels";
+    for (int k = 0; k < 4; ++k)
+        printAt();
+    EXPECT_EQ(s.Image(), once);
+    EXPECT_EQ(s.Font().styleStrategy(), font.styleStrategy()) << "the font itself is kept";
+}

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "document/FigureAnchors.h"
-#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/CanvasTools.h"
 
@@ -31,6 +31,10 @@ public:
         snapshots.push_back(QRectF(x, y, w, h));
         history.takeSnapshot(surface, x, y, w, h);
         figure.resetFigureBox();
+    }
+    void TakeWholeCanvasSnapshot() override
+    {
+        TakeUndoSnapshot(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
     }
     void setDataChanged() override { dataChanged = true; }
     void showPointer(const QString &text) override { pointer = text; }
@@ -70,11 +74,14 @@ public:
         m_held &= ~Qt::MouseButtons(b);
         m_tools.mouseUp({ x * 15, y * 15, b, m_held, {} });
     }
-    void doubleClick(double x, double y)
+    void doubleClick(double x, double y, Qt::MouseButton b = Qt::LeftButton)
     {
-        m_held |= Qt::LeftButton;
-        m_tools.doubleClick({ x * 15, y * 15, Qt::LeftButton, m_held, {} });
+        m_held |= b;
+        m_tools.doubleClick({ x * 15, y * 15, b, m_held, {} });
     }
+    // A popped-up menu takes the release of a button: the canvas never hears it.
+    void releaseIntoMenu(Qt::MouseButton b) { m_held &= ~Qt::MouseButtons(b); }
+    void menuCloses() { m_tools.editMenuClosed(m_held); }
     void drag(double x0, double y0, double x1, double y1)
     {
         press(x0, y0);

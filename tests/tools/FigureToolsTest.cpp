@@ -236,3 +236,92 @@ TEST(FigureTools, EveryModeStyleFillAndWidthDrawsAndUndoes)
         ASSERT_EQ(host.surface.Image(), noise) << what;
     }
 }
+
+TEST(FigureTools, ADoubleClickDragIsUndoneWhole)
+{
+    // The second press of a fast double click arrives as the double click
+    // alone: the figure's box must still reach back to the anchor.
+    for (int code : { ToolCode::Line, ToolCode::Rectangle, ToolCode::Ellipse }) {
+        FakeToolHost host;
+        host.hTool = code;
+        const QImage noise = noiseImage(200, 150, 13);
+        host.surface.setImage(noise);
+        CanvasTools tools(host);
+        Pointer p(tools);
+        p.press(20, 20);
+        p.release(20, 20);
+        p.doubleClick(20, 20);
+        p.move(60, 50);
+        p.move(120, 90);
+        p.release(120, 90);
+        ASSERT_EQ(host.snapshots.size(), 2u) << code;
+        EXPECT_TRUE(host.snapshots[1].contains(QRectF(px(20), px(20), px(100), px(70)))) << code;
+        EXPECT_NE(host.surface.Image(), noise) << code;
+        host.history.undo(host.surface);
+        host.history.undo(host.surface);
+        EXPECT_EQ(host.surface.Image(), noise) << code;
+    }
+}
+
+// A right press during a drag pops the Edit menu up, which takes the pointer
+// until it closes; the figure under way survives it.
+TEST(FigureTools, AReleaseTheMenuSwallowedFinishesTheFigureAtItsLastPoint)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Rectangle;
+    const QImage before = host.surface.Image().copy();
+    const QImage want = expected(host, [](PictureSurface &s) {
+        s.Line(px(20), px(20), px(60), px(50), std::nullopt, LineShape::Box);
+    });
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.press(20, 20);
+    p.move(60, 50);
+    p.press(70, 40, Qt::RightButton);
+    ASSERT_EQ(host.menuAt.size(), 1u);
+    EXPECT_EQ(host.figure.hStartx, px(70)) << "Paste from the menu goes where it popped up";
+    p.move(90, 90);
+    p.releaseIntoMenu(Qt::RightButton);
+    p.releaseIntoMenu(Qt::LeftButton);
+    p.menuCloses();
+    EXPECT_EQ(host.surface.Image(), want) << "the box from its own anchor to the last move";
+    EXPECT_FALSE(host.band.isVisible());
+    EXPECT_TRUE(host.dataChanged);
+    ASSERT_EQ(host.snapshots.size(), 1u);
+    host.history.undo(host.surface);
+    EXPECT_EQ(host.surface.Image(), before);
+}
+
+TEST(FigureTools, TheDragGoesOnWhenTheMenuClosesWithTheLeftButtonHeld)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Rectangle;
+    const QImage want = expected(host, [](PictureSurface &s) {
+        s.Line(px(20), px(20), px(90), px(70), std::nullopt, LineShape::Box);
+    });
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.press(20, 20);
+    p.move(60, 50);
+    p.press(70, 40, Qt::RightButton);
+    p.releaseIntoMenu(Qt::RightButton);
+    p.menuCloses();
+    EXPECT_TRUE(host.band.isVisible());
+    EXPECT_TRUE(host.snapshots.empty()) << "nothing is drawn yet";
+    p.move(90, 70);
+    p.release(90, 70);
+    EXPECT_EQ(host.surface.Image(), want);
+
+    // A release lost after the menu closed (outside the canvas): the next
+    // press first finishes the figure where it was last seen.
+    p.press(10, 10);
+    p.move(40, 30);
+    p.press(40, 30, Qt::RightButton);
+    p.releaseIntoMenu(Qt::RightButton);
+    p.menuCloses();
+    p.releaseIntoMenu(Qt::LeftButton);
+    p.press(150, 100);
+    EXPECT_EQ(host.snapshots.size(), 2u);
+    EXPECT_TRUE(isColour(host.surface, 40, 20, 0)) << "the box to (40, 30) is drawn";
+    EXPECT_EQ(host.figure.hStartx, px(150)) << "and the new figure begins";
+}

@@ -82,6 +82,89 @@ TEST(Polyline, AnotherToolMovesTheAnchor)
     EXPECT_FALSE(band.contains(QPoint(40, 10)));
 }
 
+TEST(Polyline, ANewPolylineFromTheOldEndStartsItsOwnStroke)
+{
+    // The second polyline begins on the pixel where the first one ended: its
+    // dashes start afresh there, as a line of its own would.
+    FakeToolHost host(200, 10);
+    host.hTool = ToolCode::Polyline;
+    host.surface.setDrawStyle(1);
+    PictureSurface want(200, 10);
+    want.setDrawStyle(1);
+    want.Line(px(0), px(5), px(77), px(5), host.colour);
+    want.Line(px(77), px(5), px(199), px(5), host.colour);
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.drag(0, 5, 77, 5);
+    p.doubleClick(77, 5);
+    p.release(77, 5);
+    p.drag(77, 5, 199, 5);
+    EXPECT_EQ(host.surface.Image(), want.Image());
+}
+
+TEST(Polyline, APenChangeBetweenSegmentsStartsANewStroke)
+{
+    // In XOR the corner shows it: a segment of the same stroke skips the
+    // corner pixel; a segment in another colour draws it again.
+    FakeToolHost host;
+    host.hTool = ToolCode::Polyline;
+    host.drawMode = RasterOp::R2_XORPEN;
+    host.surface.setBackColor(0);
+    host.colour = 0x0000FF;
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.drag(10, 10, 60, 10);
+    host.colour = 0x00FF00;
+    p.press(60, 60);
+    p.release(60, 60);
+    EXPECT_TRUE(isColour(host.surface, 60, 10, 0x00FFFF));
+    EXPECT_TRUE(isColour(host.surface, 60, 30, 0x00FF00));
+}
+
+TEST(Polyline, AnotherToolsStrokeIsNotContinued)
+{
+    // A freehand stroke ends where the polyline's anchor is; the polyline's
+    // next segment is still a stroke of its own.
+    FakeToolHost host;
+    host.hTool = ToolCode::Polyline;
+    host.drawMode = RasterOp::R2_XORPEN;
+    host.surface.setBackColor(0);
+    host.colour = 0xFFFFFF;
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.drag(10, 10, 60, 10);
+    host.hTool = ToolCode::Freehand;
+    p.press(60, 100);
+    p.move(60, 10);
+    p.release(60, 10);
+    host.hTool = ToolCode::Polyline;
+    p.press(110, 10);
+    p.release(110, 10);
+    EXPECT_TRUE(isColour(host.surface, 60, 10, 0xFFFFFF)) << "three strokes XOR the corner";
+    EXPECT_TRUE(isColour(host.surface, 85, 10, 0xFFFFFF));
+}
+
+TEST(Polyline, OnlyALeftDoubleClickEndsIt)
+{
+    FakeToolHost host;
+    host.hTool = ToolCode::Polyline;
+    CanvasTools tools(host);
+    Pointer p(tools);
+    p.drag(10, 10, 50, 10);
+    p.press(50, 40, Qt::RightButton);
+    p.release(50, 40, Qt::RightButton);
+    p.doubleClick(50, 40, Qt::RightButton);
+    p.release(50, 40, Qt::RightButton);
+    EXPECT_TRUE(host.figure.hPolylineStarted) << "a right double click is two right presses";
+    EXPECT_EQ(host.menuAt.size(), 2u) << "each opens the Edit menu";
+    p.doubleClick(50, 40, Qt::MiddleButton);
+    p.release(50, 40, Qt::MiddleButton);
+    EXPECT_TRUE(host.figure.hPolylineStarted);
+    p.doubleClick(50, 40);
+    p.release(50, 40);
+    EXPECT_FALSE(host.figure.hPolylineStarted);
+}
+
 TEST(Freehand, AStrokeIsAChainOfSegmentsAndOneUndoStep)
 {
     FakeToolHost host;

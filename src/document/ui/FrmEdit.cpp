@@ -3,6 +3,7 @@
 #include "app/ClosePolicy.h"
 #include "app/ModuleMain.h"
 #include "base/Twips.h"
+#include "document/CanvasInput.h"
 #include "document/Document.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
@@ -10,6 +11,7 @@
 #include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,12 +19,16 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <memory>
+
 namespace {
 
+// A child's geometry: at least a pixel each way, so it never vanishes.
 QRect toPixels(const QRectF &twips)
 {
-    return QRect(Twips::toPixels(twips.left()), Twips::toPixels(twips.top()),
-        std::max(1, Twips::toPixels(twips.width())), std::max(1, Twips::toPixels(twips.height())));
+    const QRect pixels = Twips::toPixelRect(twips);
+    return QRect(
+        pixels.topLeft(), QSize(std::max(1, pixels.width()), std::max(1, pixels.height())));
 }
 
 }
@@ -84,7 +90,21 @@ void FrmEdit::popUpEditMenu(const QPointF &at)
         return;
     const QPoint local(Twips::toPixels(at.x()) + CanvasView::BorderPixels,
         Twips::toPixels(at.y()) + CanvasView::BorderPixels);
+    // The open menu takes the pointer, so the canvas hears how the menu ended
+    // once it has closed: after the chosen item has run and the event that
+    // closed it has set the buttons held.
+    auto closing = std::make_shared<QMetaObject::Connection>();
+    *closing = connect(menu, &QMenu::aboutToHide, this, [this, closing] {
+        disconnect(*closing);
+        QMetaObject::invokeMethod(this, &FrmEdit::editMenuClosed, Qt::QueuedConnection);
+    });
     menu->popup(m_canvas->mapToGlobal(local));
+}
+
+void FrmEdit::editMenuClosed()
+{
+    if (m_document && m_document->input())
+        m_document->input()->editMenuClosed(QGuiApplication::mouseButtons());
 }
 
 FrmEdit::~FrmEdit() = default;

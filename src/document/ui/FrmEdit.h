@@ -46,6 +46,7 @@ protected:
 
 private:
     void popUpEditMenu(const QPointF &at);
+    void editMenuClosed();
     void layoutScrollBars();
     void layoutCanvas();
     void scrollTo();

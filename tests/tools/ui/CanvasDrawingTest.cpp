@@ -2,9 +2,9 @@
 // rubber band is shown but never enters the picture, the read-out follows the
 // pointer and the right button opens the Edit menu.
 #include "document/ColourToolModel.h"
-#include "raster/PictureSurface.h"
 #include "document/RubberBand.h"
 #include "document/ui/CanvasView.h"
+#include "raster/PictureSurface.h"
 #include "support/MainWindowFixture.h"
 #include "tools/ToolCode.h"
 
@@ -98,6 +98,50 @@ TEST_F(CanvasDrawingTest, RightPressOpensTheEditMenuAndMovesTheAnchor)
     EXPECT_EQ(active()->anchors.hStartx, 30 * 15);
     EXPECT_EQ(active()->anchors.hStarty, 40 * 15);
     EXPECT_FALSE(active()->DataChanged());
+}
+
+// A right press during a drag pops the Edit menu up, and the menu grabs the
+// pointer: the releases while it is open go to it, not to the canvas.
+TEST_F(CanvasDrawingTest, AReleaseTheEditMenuTookFinishesTheFigure)
+{
+    module().hTool = ToolCode::Rectangle;
+    auto *menu = main.findChild<QMenu *>(QStringLiteral("mnuedit"));
+    ASSERT_NE(menu, nullptr);
+    press(20, 20);
+    move(60, 50);
+    QTest::mousePress(canvas(), Qt::RightButton, Qt::NoModifier, at(60, 50));
+    settle();
+    ASSERT_TRUE(menu->isVisible());
+    for (Qt::MouseButton b : { Qt::RightButton, Qt::LeftButton })
+        QTest::mouseRelease(menu, b, Qt::NoModifier, QPoint(-10, -10));
+    EXPECT_EQ(picture(40, 20), 0xFFFFFFu) << "nothing is drawn while the menu is open";
+    menu->hide();
+    settle();
+    EXPECT_FALSE(active()->rubberBand().isVisible());
+    EXPECT_EQ(picture(40, 20), 0x000000u) << "the box from its own anchor to the last move";
+    EXPECT_EQ(picture(60, 35), 0x000000u);
+    EXPECT_TRUE(active()->DataChanged());
+    run("mnuEditUndo");
+    EXPECT_EQ(picture(40, 20), 0xFFFFFFu);
+}
+
+TEST_F(CanvasDrawingTest, TheDragGoesOnAfterTheEditMenuCloses)
+{
+    module().hTool = ToolCode::Rectangle;
+    auto *menu = main.findChild<QMenu *>(QStringLiteral("mnuedit"));
+    ASSERT_NE(menu, nullptr);
+    press(20, 20);
+    move(60, 50);
+    QTest::mousePress(canvas(), Qt::RightButton, Qt::NoModifier, at(60, 50));
+    settle();
+    QTest::mouseRelease(menu, Qt::RightButton, Qt::NoModifier, QPoint(-10, -10));
+    menu->hide();
+    settle();
+    EXPECT_TRUE(active()->rubberBand().isVisible()) << "the left button is still down";
+    move(90, 70);
+    release(90, 70);
+    EXPECT_EQ(picture(55, 20), 0x000000u);
+    EXPECT_EQ(picture(90, 45), 0x000000u) << "the box reaches the release";
 }
 
 TEST_F(CanvasDrawingTest, ADoubleClickEndsAPolyline)
