@@ -303,7 +303,7 @@ TEST_F(FrmMainTest, NumberBoxesKeepOnlyTheDigitsTheUserTypes)
     width->clear();
     QTest::keyClicks(width, QStringLiteral("1a2a3"));
     EXPECT_EQ(width->text(), "123");
-    EXPECT_EQ(module().tools().Text1(), "123");
+    EXPECT_EQ(module().tools().values().Text1(), "123");
     QLineEdit *sizeX = main.frmColorTool()->TextX();
     sizeX->clear();
     QTest::keyClicks(sizeX, QStringLiteral("12.5"));

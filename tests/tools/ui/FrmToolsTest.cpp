@@ -195,7 +195,7 @@ TEST_F(FrmToolsTest, TypingIntoTheNumberBoxesKeepsDigitsAndRepairs)
     click(button(7));
     EXPECT_EQ(find("hlinewidthText")->toolTip(), "圆框宽度");
     retype("hlinewidthText", QStringLiteral("-3"));
-    EXPECT_EQ(module().tools().hlinewidthText(), "3");
+    EXPECT_EQ(module().tools().values().hlinewidthText(), "3");
 }
 
 TEST_F(FrmToolsTest, GradientOptionsFollowTheToolAndTheUsersChoice)
@@ -206,7 +206,7 @@ TEST_F(FrmToolsTest, GradientOptionsFollowTheToolAndTheUsersChoice)
     EXPECT_EQ(danZong->text(), "单纵");
     EXPECT_TRUE(shown("hOptionShuangZong"));
     click(find("hOptionShuangJing"));
-    EXPECT_EQ(module().tools().gradientOptions().selected(), GradientOptions::ShuangJing);
+    EXPECT_EQ(module().tools().chooser().gradientOptions().selected(), GradientOptions::ShuangJing);
     click(button(7));
     EXPECT_FALSE(shown("hOptionDanZong"));
     EXPECT_TRUE(find<QRadioButton>("hOptionDanJing")->isChecked());
@@ -227,5 +227,5 @@ TEST_F(FrmToolsTest, ADoubleClickOnAWellAsksForItsColour)
     QTest::mouseDClick(find("hendcolorPicture"), Qt::LeftButton);
     EXPECT_EQ(dialogTitle, "终止色");
     EXPECT_EQ(module().hEndRed, 127) << "cancel changes nothing";
-    EXPECT_EQ(module().tools().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+    EXPECT_EQ(module().tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
 }
