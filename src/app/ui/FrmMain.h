@@ -58,6 +58,7 @@ protected:
 
 private:
     void buildDocks();
+    void startMaximised();
     void openWindowFor(Document *document);
     void onWindowActivated(QMdiSubWindow *window);
     void refreshCommands();

@@ -1,8 +1,10 @@
 // The tool palette window offscreen: tools chosen by focus, the marker, the
 // option groups, picker clicks, typing into the number boxes and the
 // gradient colour wells.
+#include "support/ColourDialogAnswer.h"
 #include "support/MainWindowFixture.h"
 
+#include "colour/ui/FrmColorTool.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
@@ -228,4 +230,28 @@ TEST_F(FrmToolsTest, ADoubleClickOnAWellAsksForItsColour)
     EXPECT_EQ(dialogTitle, "终止色");
     EXPECT_EQ(module().hEndRed, 127) << "cancel changes nothing";
     EXPECT_EQ(module().tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+}
+
+TEST_F(FrmToolsTest, TheWellsShareTheColourWindowsDialogAndItsLastColour)
+{
+    click(button(7));
+    ColourDialogAnswer answer(
+        { QColor(10, 20, 30), QColor(1, 2, 3), std::nullopt, QColor(40, 50, 60) });
+    QWidget *pen = main.frmColorTool()->findChild<QWidget *>(QStringLiteral("PictureForecolor"));
+    ASSERT_NE(pen, nullptr);
+    QTest::mouseDClick(pen, Qt::LeftButton);
+    QTest::mouseDClick(find("hstartcolorPicture"), Qt::LeftButton);
+    QTest::mouseDClick(find("hendcolorPicture"), Qt::LeftButton);
+    QTest::mouseDClick(pen, Qt::LeftButton);
+
+    ASSERT_EQ(answer.titles, QStringList({ "前景色", "起始色", "终止色", "前景色" }));
+    EXPECT_EQ(answer.names, QStringList(4, QStringLiteral("dlgCommonDialog")));
+    // Each dialog starts from the colour chosen last, wherever it was chosen.
+    EXPECT_EQ(answer.startColours,
+        QList<QColor>({ QColor(0, 0, 0), QColor(10, 20, 30), QColor(1, 2, 3), QColor(1, 2, 3) }));
+    EXPECT_EQ(answer.alphaShown, QList<bool>(4, false));
+    EXPECT_EQ(module().tools().values().hstartcolorPicture(), Colour::fromRgb(1, 2, 3));
+    EXPECT_EQ(module().hStartGreen, 2);
+    EXPECT_EQ(module().tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+    EXPECT_EQ(active()->Picture1().ForeColor(), Colour::fromRgb(40, 50, 60));
 }
