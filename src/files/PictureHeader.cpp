@@ -237,9 +237,12 @@ private:
 
     void take(const Image &image)
     {
+        // Sizes that are no sizes (zero, negative) are not reported.
+        const bool sized
+            = image.verdict != Verdict::Malformed && image.verdict != Verdict::Truncated;
         m_header.m_verdict = image.verdict;
-        m_header.m_width = image.width;
-        m_header.m_height = image.height;
+        m_header.m_width = sized ? image.width : 0;
+        m_header.m_height = sized ? image.height : 0;
         m_header.m_topDown = image.topDown;
         m_header.m_bitDepth = image.bitDepth;
         m_header.m_infoSize = image.infoSize;

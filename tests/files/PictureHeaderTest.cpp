@@ -202,6 +202,7 @@ TEST(PictureHeader, BadFieldsAreNamed)
         const PictureHeader header = PictureHeader::probe(c.bitmap.file(), GiB);
         EXPECT_EQ(header.format(), Format::Bmp);
         EXPECT_EQ(header.verdict(), c.verdict);
+        EXPECT_GE(header.width(), 0) << "a negative width is not reported";
     }
 }
 
