@@ -14,8 +14,8 @@ ModuleMain::ModuleMain()
     : m_colourCommands(std::make_unique<ColourCommands>(*this))
     , m_tools(std::make_unique<ToolPaletteModel>(*this))
 {
-    connect(this, &ModuleMain::paletteSamplesNeedRedraw, m_tools.get(),
-        &ToolPaletteModel::redrawSamples);
+    connect(this, &ModuleMain::paletteSamplesNeedRedraw, &m_tools->styles(),
+        &PaletteStyles::redrawSamples);
 }
 
 ModuleMain::~ModuleMain() = default;
@@ -36,7 +36,7 @@ std::unique_ptr<CanvasInput> ModuleMain::makeInput(Document &document)
 void ModuleMain::applyPenAndStyles(Document &document)
 {
     Workspace::applyPenAndStyles(document);
-    if (const auto width = m_tools->lineWidth())
+    if (const auto width = m_tools->values().lineWidth())
         document.Picture1().setDrawWidth(*width);
 }
 

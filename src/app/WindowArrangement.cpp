@@ -1,6 +1,7 @@
 #include "app/WindowArrangement.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace WindowArrangement {
 
@@ -85,6 +86,33 @@ std::vector<QRect> sideBySide(const QRect &area, int count)
         return rects;
     for (auto [left, width] : split(area.left(), area.width(), count))
         rects.emplace_back(left, area.top(), width, area.height());
+    return rects;
+}
+
+int cascadeRunLength(const QRect &area, const QSize &step)
+{
+    // Offsets that still leave each window half the area, in each direction.
+    const auto fits = [](int length, int offset) {
+        return offset <= 0 ? std::numeric_limits<int>::max() : std::max(0, length / 2) / offset;
+    };
+    const int offsets
+        = std::min(fits(area.width(), step.width()), fits(area.height(), step.height()));
+    return offsets == std::numeric_limits<int>::max() ? offsets : offsets + 1;
+}
+
+std::vector<QRect> cascade(const QRect &area, int count, const QSize &step)
+{
+    std::vector<QRect> rects;
+    if (count <= 0)
+        return rects;
+    const int run = std::min(count, cascadeRunLength(area, step));
+    const QSize size(std::max(1, area.width() - (run - 1) * step.width()),
+        std::max(1, area.height() - (run - 1) * step.height()));
+    for (int i = 0; i < count; ++i) {
+        const int place = i % run;
+        rects.emplace_back(
+            area.topLeft() + QPoint(place * step.width(), place * step.height()), size);
+    }
     return rects;
 }
 

@@ -34,6 +34,15 @@ bool isButtonPressed(const QString &key, int current);
 std::vector<QRect> stacked(const QRect &area, int count);
 std::vector<QRect> sideBySide(const QRect &area, int count);
 
+// Cascade: window i stands `step` further down and right than window i-1,
+// and all share one size, the area less the offsets of the windows after the
+// first, so the last window ends in the area's bottom-right corner and every
+// title bar shows. A window is never smaller than half the area: when more
+// windows would make it so, the cascade starts again at the top left.
+std::vector<QRect> cascade(const QRect &area, int count, const QSize &step);
+// How many windows one run of the cascade holds before it starts again.
+int cascadeRunLength(const QRect &area, const QSize &step);
+
 // Positions of `count` minimised windows of `iconSize`, left to right along the
 // bottom of `area`, starting a new row above when a row is full.
 std::vector<QPoint> iconRow(const QRect &area, const QSize &iconSize, int count);

@@ -67,7 +67,7 @@ TEST(ModuleMain, StartsWithNoDocumentAndTheDefaults)
     EXPECT_EQ(module.hEndBlue, 127);
     EXPECT_EQ(module.mnudrawmode().Tag(), "13");
     EXPECT_EQ(module.mnupastemode().Tag(), "13369376");
-    EXPECT_EQ(module.tools().Text1(), "1");
+    EXPECT_EQ(module.tools().values().Text1(), "1");
     EXPECT_EQ(module.colourTool().Picturebackcolor(), 0xFFFFFFu);
     EXPECT_FALSE(module.commandContext().documentOpen);
 }
@@ -157,7 +157,7 @@ TEST(ModuleMain, ActivationShowsTheSizeAndAppliesTheSharedSettings)
     m.module.colourTool().setPictureFillColor(0x654321);
     m.module.colourTool().setText1(QStringLiteral("5 5"));
     m.module.hFillStyle = 6;
-    m.module.tools().setText1(QStringLiteral("4"));
+    m.module.tools().values().setText1(QStringLiteral("4"));
     m.module.SetDrawMode(9);
     first->Picture1().PSet(15, 15, 0x00FF00);
 
@@ -234,13 +234,13 @@ TEST(ModuleMain, NewWithAFullWindowListLeavesTheActivePictureAlone)
 TEST(ModuleMain, TheLineWidthBoxAlwaysHoldsAUsableWidth)
 {
     Module m;
-    m.module.tools().setText1(QStringLiteral("3"));
+    m.module.tools().values().setText1(QStringLiteral("3"));
     m.module.activate(&m.active());
     EXPECT_EQ(m.active().Picture1().DrawWidth(), 3);
-    m.module.tools().setText1(QString());
-    EXPECT_EQ(m.module.tools().Text1(), "1");
-    m.module.tools().setText1(QStringLiteral("99999"));
-    EXPECT_EQ(m.module.tools().Text1(), "500");
+    m.module.tools().values().setText1(QString());
+    EXPECT_EQ(m.module.tools().values().Text1(), "1");
+    m.module.tools().values().setText1(QStringLiteral("99999"));
+    EXPECT_EQ(m.module.tools().values().Text1(), "500");
     m.module.activate(&m.active());
     EXPECT_EQ(m.active().Picture1().DrawWidth(), 500);
 }

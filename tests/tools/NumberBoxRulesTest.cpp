@@ -56,7 +56,7 @@ TEST(NumberBoxRules, BoxesDriveTheCanvasWidthAndTheGradientAngle)
 {
     ModuleMain module;
     module.startUp();
-    ToolPaletteModel &tools = module.tools();
+    PaletteValues &tools = module.tools().values();
     tools.setText1(QStringLiteral("7")); // no document: only the text changes
     EXPECT_EQ(tools.Text1(), "7");
 

@@ -1,8 +1,8 @@
 // Style pickers: what each click chooses, where it lands and which picker is
 // shown raised; the samples follow the colour wells.
+#include "app/ModuleMain.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 
@@ -57,14 +57,15 @@ TEST_P(APickerClick, SetsTheSharedAndCanvasStyleAndRaisesOnlyItself)
     EXPECT_EQ(row.picker.objectName(), row.name);
     EXPECT_EQ(row.picker.toolTip(), row.toolTip);
     Palette p;
-    p.tools().pickerClicked(row.picker);
+    p.tools().styles().pickerClicked(row.picker);
     const bool fill = StylePickers::kindOf(row.picker.set) == StyleKind::Fill;
     EXPECT_EQ(fill ? p.module.hFillStyle : p.module.hDrawStyle, row.style);
     EXPECT_EQ(fill ? p.canvas().FillStyle() : p.canvas().DrawStyle(), row.style);
     EXPECT_FALSE((fill ? p.module.hDrawStyle : p.module.hFillStyle).has_value());
     for (int s = 0; s < StylePickers::SetCount; ++s) {
         const PickerSet set = PickerSet(s);
-        EXPECT_EQ(p.tools().highlighted(set), set == row.picker.set ? row.picker.number : 0);
+        EXPECT_EQ(
+            p.tools().styles().highlighted(set), set == row.picker.set ? row.picker.number : 0);
     }
 }
 
@@ -84,34 +85,34 @@ TEST(PaletteStyles, TheNoFrameLabelsActLikeTheLastFramePicker)
         = { PickerSet::EllipseFrame, PickerSet::BoxFrame, PickerSet::SectorFrame };
     for (int label = 1; label <= 3; ++label) {
         p.canvas().setDrawStyle(0);
-        p.tools().labelClicked(label);
+        p.tools().styles().labelClicked(label);
         EXPECT_EQ(p.canvas().DrawStyle(), 5);
-        EXPECT_EQ(p.tools().highlighted(frames[label - 1]), 15);
+        EXPECT_EQ(p.tools().styles().highlighted(frames[label - 1]), 15);
     }
 }
 
 TEST(PaletteStyles, ChoosingAToolResetsItsPickersToSolid)
 {
     Palette p;
-    p.tools().CommandGotFocus(4);
-    p.tools().pickerClicked({ PickerSet::BoxFill, 6 });
-    p.tools().pickerClicked({ PickerSet::BoxFrame, 11 });
+    p.tools().chooser().CommandGotFocus(4);
+    p.tools().styles().pickerClicked({ PickerSet::BoxFill, 6 });
+    p.tools().styles().pickerClicked({ PickerSet::BoxFrame, 11 });
     EXPECT_EQ(p.canvas().FillStyle(), 5);
-    p.tools().CommandGotFocus(2);
-    p.tools().CommandGotFocus(4);
+    p.tools().chooser().CommandGotFocus(2);
+    p.tools().chooser().CommandGotFocus(4);
     EXPECT_EQ(p.canvas().FillStyle(), 0);
     EXPECT_EQ(p.canvas().DrawStyle(), 0);
-    EXPECT_EQ(p.tools().highlighted(PickerSet::BoxFill), 1);
-    EXPECT_EQ(p.tools().highlighted(PickerSet::BoxFrame), 9);
+    EXPECT_EQ(p.tools().styles().highlighted(PickerSet::BoxFill), 1);
+    EXPECT_EQ(p.tools().styles().highlighted(PickerSet::BoxFrame), 9);
 }
 
 TEST(PaletteStyles, GradientToolsAndTextLeaveTheCanvasFillTransparent)
 {
     for (int button : { 7, 8, 11, 13, 15, 16 }) {
         Palette p;
-        p.tools().CommandGotFocus(3);
-        p.tools().pickerClicked({ PickerSet::EllipseFill, 3 });
-        p.tools().CommandGotFocus(button);
+        p.tools().chooser().CommandGotFocus(3);
+        p.tools().styles().pickerClicked({ PickerSet::EllipseFill, 3 });
+        p.tools().chooser().CommandGotFocus(button);
         EXPECT_EQ(p.canvas().FillStyle(), 1) << button;
         EXPECT_EQ(p.module.hFillStyle, 1) << button;
     }
@@ -123,14 +124,14 @@ TEST(PaletteStyles, SamplesFollowTheColourWellsAndShowGreyAsWhite)
     const StylePicker frame { PickerSet::BoxFrame, 9 };
     const StylePicker line { PickerSet::Line, 1 };
     auto at = [&](const StylePicker &picker, int x, int y) {
-        return Colour::fromPixel(p.tools().sample(picker).Image().pixel(x, y));
+        return Colour::fromPixel(p.tools().styles().sample(picker).Image().pixel(x, y));
     };
     p.module.colourTool().setPictureForecolor(Colour::fromRgb(255, 0, 0));
     p.module.colourTool().setPictureFillColor(Colour::fromRgb(0, 0, 255));
     EXPECT_EQ(at(frame, 20, 6), Colour::fromRgb(255, 0, 0));
     EXPECT_EQ(at(line, 20, 10), Colour::fromRgb(0, 0, 255));
 
-    p.tools().redrawSamples(Colour::fromRgb(192, 192, 192), Colour::fromRgb(0, 128, 0));
+    p.tools().styles().redrawSamples(Colour::fromRgb(192, 192, 192), Colour::fromRgb(0, 128, 0));
     EXPECT_EQ(at(frame, 20, 6), Colour::fromRgb(255, 255, 255));
     EXPECT_EQ(at(line, 20, 10), Colour::fromRgb(0, 128, 0));
 }

@@ -1,9 +1,9 @@
 // The tool palette's rules without its window: choosing tools, styles,
 // number boxes, gradient wells and what happens with no document open.
 #include "tools/ToolPaletteModel.h"
+#include "app/ModuleMain.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolButton.h"
 
@@ -31,7 +31,7 @@ struct Palette
     ToolPaletteModel &tools() { return module.tools(); }
     Document &doc() { return *module.ActiveEdit(); }
     PictureSurface &canvas() { return doc().Picture1(); }
-    void choose(int button) { tools().CommandGotFocus(button); }
+    void choose(int button) { tools().chooser().CommandGotFocus(button); }
 };
 
 struct ToolRow
@@ -83,13 +83,13 @@ TEST_P(ChoosingATool, SetsCodeMarkerControlsRadiusSelectionAndTextBox)
 
     p.choose(row.button);
     EXPECT_EQ(p.module.hTool, row.code);
-    EXPECT_EQ(p.tools().markerTwips(), row.marker);
-    EXPECT_EQ(p.tools().markedButton(), row.button);
-    EXPECT_EQ(p.tools().visibleGroup(), row.group);
-    EXPECT_EQ(p.tools().Picture2Visible(), row.picture2);
-    EXPECT_FALSE(p.tools().ShapeCVisible());
-    EXPECT_EQ(p.tools().text1Visible(), row.text1);
-    EXPECT_EQ(p.tools().gradientLinesVisible(), row.gradientLines);
+    EXPECT_EQ(p.tools().chooser().markerTwips(), row.marker);
+    EXPECT_EQ(p.tools().chooser().markedButton(), row.button);
+    EXPECT_EQ(p.tools().chooser().visibleGroup(), row.group);
+    EXPECT_EQ(p.tools().chooser().Picture2Visible(), row.picture2);
+    EXPECT_FALSE(p.tools().chooser().ShapeCVisible());
+    EXPECT_EQ(p.tools().chooser().text1Visible(), row.text1);
+    EXPECT_EQ(p.tools().chooser().gradientLinesVisible(), row.gradientLines);
     EXPECT_EQ(p.doc().hBanJingOk.value_or(false), row.keepsRadius);
     EXPECT_EQ(p.doc().hBoolSelect, row.keepsSelection);
     EXPECT_EQ(p.textBoxResets, row.resetsTextBox ? 1 : 0);
@@ -118,24 +118,25 @@ TEST(ToolPalette, TheGradientSectorIsTheGradientArcWithTheLengthwiseKind)
     Palette p;
     p.choose(16);
     EXPECT_EQ(p.module.hTool, 14);
-    EXPECT_EQ(p.tools().markerTwips(), QPoint(750, 2200));
-    EXPECT_EQ(p.tools().gradientOptions().selected(), GradientOptions::DanZong);
-    EXPECT_EQ(p.tools().hlinewidthTextToolTip(), "扇形宽度");
+    EXPECT_EQ(p.tools().chooser().markerTwips(), QPoint(750, 2200));
+    EXPECT_EQ(p.tools().chooser().gradientOptions().selected(), GradientOptions::DanZong);
+    EXPECT_EQ(p.tools().chooser().hlinewidthTextToolTip(), "扇形宽度");
     p.choose(15);
-    EXPECT_EQ(p.tools().gradientOptions().selected(), GradientOptions::DanJing);
-    EXPECT_EQ(p.tools().hlinewidthTextToolTip(), "弧宽度");
-    EXPECT_EQ(p.tools().markerTwips(), QPoint(300, 2200));
+    EXPECT_EQ(p.tools().chooser().gradientOptions().selected(), GradientOptions::DanJing);
+    EXPECT_EQ(p.tools().chooser().hlinewidthTextToolTip(), "弧宽度");
+    EXPECT_EQ(p.tools().chooser().markerTwips(), QPoint(300, 2200));
 }
 
 TEST(ToolPalette, FrameWidthTooltipFollowsTheGradientTool)
 {
     Palette p;
     p.choose(7);
-    EXPECT_EQ(p.tools().hlinewidthTextToolTip(), "圆框宽度");
+    EXPECT_EQ(p.tools().chooser().hlinewidthTextToolTip(), "圆框宽度");
     p.choose(8);
-    EXPECT_EQ(p.tools().hlinewidthTextToolTip(), "方框宽度");
+    EXPECT_EQ(p.tools().chooser().hlinewidthTextToolTip(), "方框宽度");
     p.choose(11);
-    EXPECT_EQ(p.tools().hlinewidthTextToolTip(), "方框宽度") << "the gradient rectangle keeps it";
+    EXPECT_EQ(p.tools().chooser().hlinewidthTextToolTip(), "方框宽度")
+        << "the gradient rectangle keeps it";
 }
 
 TEST(ToolPalette, ArcsAndSectorsShareAFixedRadiusOtherToolsDropIt)
@@ -154,20 +155,20 @@ TEST(ToolPalette, ArcsAndSectorsShareAFixedRadiusOtherToolsDropIt)
 TEST(ToolPalette, WithNoDocumentNothingResponds)
 {
     Palette p(false);
-    const QPoint marker = p.tools().markerTwips();
+    const QPoint marker = p.tools().chooser().markerTwips();
     int changes = 0;
     QObject::connect(&p.tools(), &ToolPaletteModel::changed, [&] { ++changes; });
     for (int button = 1; button <= 16; ++button)
         p.choose(button);
-    p.tools().pickerClicked({ PickerSet::BoxFill, 3 });
-    p.tools().labelClicked(2);
+    p.tools().styles().pickerClicked({ PickerSet::BoxFill, 3 });
+    p.tools().styles().labelClicked(2);
     EXPECT_EQ(p.module.hTool, 1);
-    EXPECT_EQ(p.tools().markerTwips(), marker);
-    EXPECT_EQ(p.tools().visibleGroup(), 0);
-    EXPECT_EQ(p.tools().highlighted(PickerSet::BoxFill), 0);
+    EXPECT_EQ(p.tools().chooser().markerTwips(), marker);
+    EXPECT_EQ(p.tools().chooser().visibleGroup(), 0);
+    EXPECT_EQ(p.tools().styles().highlighted(PickerSet::BoxFill), 0);
     EXPECT_FALSE(p.module.hFillStyle.has_value());
     EXPECT_FALSE(p.module.hDrawStyle.has_value());
-    EXPECT_FALSE(p.tools().chooseStartColour(0x123456));
+    EXPECT_FALSE(p.tools().values().chooseStartColour(0x123456));
     EXPECT_EQ(p.module.hStartRed, 239);
     EXPECT_EQ(changes, 0);
 }
@@ -182,16 +183,16 @@ TEST(ToolPalette, LoadingSetsTheGradientDefaultsButKeepsTheWellsDesignColours)
     EXPECT_EQ(p.module.hStartRed, 239);
     EXPECT_EQ(p.module.hEndBlue, 127);
     EXPECT_EQ(p.module.hGradientAngle, 0);
-    EXPECT_EQ(p.tools().hstartcolorPicture(), Colour::fromRgb(224, 224, 224));
-    EXPECT_EQ(p.tools().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+    EXPECT_EQ(p.tools().values().hstartcolorPicture(), Colour::fromRgb(224, 224, 224));
+    EXPECT_EQ(p.tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
 }
 
 TEST(ToolPalette, GradientWellsStoreTheChosenColourSplitIntoComponents)
 {
     Palette p;
-    ASSERT_TRUE(p.tools().chooseStartColour(Colour::fromRgb(10, 20, 30)));
-    ASSERT_TRUE(p.tools().chooseEndColour(Colour::fromRgb(200, 100, 0)));
-    EXPECT_EQ(p.tools().hstartcolorPicture(), Colour::fromRgb(10, 20, 30));
+    ASSERT_TRUE(p.tools().values().chooseStartColour(Colour::fromRgb(10, 20, 30)));
+    ASSERT_TRUE(p.tools().values().chooseEndColour(Colour::fromRgb(200, 100, 0)));
+    EXPECT_EQ(p.tools().values().hstartcolorPicture(), Colour::fromRgb(10, 20, 30));
     EXPECT_EQ((std::array { p.module.hStartRed, p.module.hStartGreen, p.module.hStartBlue }),
         (std::array { 10, 20, 30 }));
     EXPECT_EQ((std::array { p.module.hEndRed, p.module.hEndGreen, p.module.hEndBlue }),

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 FrmMain::FrmMain(QWidget *parent)
     : QMainWindow(parent)
@@ -50,7 +51,17 @@ FrmMain::FrmMain(QWidget *parent)
     registerCommands();
     m_module->startUp();
     buildDocks();
-    resize(1100, 760);
+    startMaximised();
+}
+
+// The program is a workspace for pictures up to the size of a screen: it takes
+// the whole available area of the screen it opens on, and its normal size,
+// should the user restore it, is that area too.
+void FrmMain::startMaximised()
+{
+    if (const QScreen *screen = this->screen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 FrmMain::~FrmMain()
@@ -75,7 +86,7 @@ void FrmMain::buildDocks()
 {
     m_colourTool = new FrmColorTool(*m_module, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_colourTool);
-    m_tools = new FrmTools(m_module->tools(), this);
+    m_tools = new FrmTools(m_module->tools(), m_colourTool->colourDialog(), this);
     addDockWidget(Qt::LeftDockWidgetArea, m_tools);
 }
 

@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildDocks();
+    void startMaximised();
     void openWindowFor(Document *document);
     void onWindowActivated(QMdiSubWindow *window);
     void refreshCommands();

@@ -4,6 +4,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+
+#include <algorithm>
 
 namespace WindowArranger {
 
@@ -28,6 +32,24 @@ void tile(const QList<QMdiSubWindow *> &windows, const std::vector<QRect> &rects
     }
 }
 
+// Each window one title bar further down and right than the one before, the
+// active window last so that it stands on top and whole. Qt's own cascade
+// takes each window's size hint, which leaves document windows a bare title
+// bar.
+void cascade(QMdiArea &area, QList<QMdiSubWindow *> windows)
+{
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow *active = area.activeSubWindow();
+    if (windows.removeOne(active))
+        windows.append(active);
+    const auto rects = WindowArrangement::cascade(
+        workArea(area), int(windows.size()), cascadeStep(*windows.first()));
+    tile(windows, rects);
+    for (QMdiSubWindow *window : windows)
+        window->raise();
+}
+
 void arrangeIcons(QMdiArea &area, const QList<QMdiSubWindow *> &windows)
 {
     const QList<QMdiSubWindow *> icons = shown(windows, true);
@@ -41,6 +63,17 @@ void arrangeIcons(QMdiArea &area, const QList<QMdiSubWindow *> &windows)
 
 }
 
+QSize cascadeStep(const QMdiSubWindow &window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
+    const int frame
+        = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+    const int offset = std::max(1, titleBar + frame);
+    return QSize(offset, offset);
+}
+
 QRect workArea(const QMdiArea &area)
 {
     return area.viewport()->rect();
@@ -51,7 +84,7 @@ void arrange(QMdiArea &area, const QList<QMdiSubWindow *> &windows, int mode)
     const QList<QMdiSubWindow *> normal = shown(windows, false);
     switch (mode) {
     case WindowArrangement::Cascade:
-        area.cascadeSubWindows();
+        cascade(area, normal);
         break;
     case WindowArrangement::Stacked:
         tile(normal, WindowArrangement::stacked(workArea(area), int(normal.size())));

@@ -32,6 +32,9 @@ public:
     void ChooseColour(int n);
     // The Edit menu's colour items: the dialog, then the well becomes the target.
     void chooseColourAndTarget(int n);
+    // The main window's one colour dialog; the tool palette's gradient wells
+    // use it too, so it always starts from the colour chosen last anywhere.
+    ColourDialog &colourDialog() { return m_dialog; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -9,7 +9,6 @@
 #include "tools/ui/ToolButtonWidget.h"
 
 #include <QButtonGroup>
-#include <QColorDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -34,9 +33,10 @@ void keepPlaceWhenHidden(QWidget *widget)
 
 }
 
-FrmTools::FrmTools(ToolPaletteModel &model, QWidget *parent)
+FrmTools::FrmTools(ToolPaletteModel &model, ColourDialog &colourDialog, QWidget *parent)
     : QDockWidget(parent)
     , m_model(model)
+    , m_colourDialog(colourDialog)
 {
     setObjectName(QStringLiteral("FrmTools"));
     setWindowTitle(QStringLiteral("工具"));
@@ -62,13 +62,13 @@ FrmTools::FrmTools(ToolPaletteModel &model, QWidget *parent)
     setWidget(body);
 
     connect(&m_model, &ToolPaletteModel::changed, this, &FrmTools::refresh);
-    connect(&m_model, &ToolPaletteModel::samplesChanged, this, [this] {
+    connect(&m_model.styles(), &PaletteStyles::samplesChanged, this, [this] {
         for (PickerWidget *picker : m_pickers)
             picker->update();
     });
-    connect(&m_model, &ToolPaletteModel::text1Changed, this, [this] {
-        if (m_text1->text() != m_model.Text1())
-            m_text1->setText(m_model.Text1());
+    connect(&m_model.values(), &PaletteValues::text1Changed, this, [this] {
+        if (m_text1->text() != m_model.values().Text1())
+            m_text1->setText(m_model.values().Text1());
     });
     m_model.load();
     refresh();
@@ -94,13 +94,13 @@ QWidget *FrmTools::buildButtons()
             ButtonGap / 2 + ToolButtons::row(tool) * (ButtonHeight + ButtonGap), ButtonWidth,
             ButtonHeight);
         connect(button, &ToolButtonWidget::focused, this,
-            [this, number = tool.number] { m_model.CommandGotFocus(number); });
+            [this, number = tool.number] { m_model.chooser().CommandGotFocus(number); });
         // The click that brought the window back still chooses a tool that is
         // not the chosen one; the chosen one's button stays as it is.
         connect(button, &ToolButtonWidget::clickedWithReturnedFocus, this,
             [this, number = tool.number] {
-                if (m_model.markedButton() != number)
-                    m_model.CommandGotFocus(number);
+                if (m_model.chooser().markedButton() != number)
+                    m_model.chooser().CommandGotFocus(number);
             });
         m_buttons[size_t(tool.number - 1)] = button;
     }
@@ -121,10 +121,10 @@ QWidget *FrmTools::buildReadouts()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     m_text1 = new NumberBox(QStringLiteral("Text1"), QStringLiteral("绘图线宽度"), row);
-    m_text1->setText(m_model.Text1());
+    m_text1->setText(m_model.values().Text1());
     m_text1->setFixedSize(40, 22);
     keepPlaceWhenHidden(m_text1);
-    connectNumberBox(m_text1, &ToolPaletteModel::setText1, &ToolPaletteModel::Text1);
+    connectNumberBox(m_text1, &PaletteValues::setText1, &PaletteValues::Text1);
     m_picture2 = new QFrame(row);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setToolTip(QStringLiteral("弧(扇形)边径角度"));
@@ -157,10 +157,10 @@ QFrame *FrmTools::newFrame(int group, int height)
 
 PickerWidget *FrmTools::addPicker(StylePicker picker, QWidget *parent, QPoint at)
 {
-    auto *widget = new PickerWidget(m_model, picker, parent);
+    auto *widget = new PickerWidget(m_model.styles(), picker, parent);
     widget->move(at);
-    connect(
-        widget, &PickerWidget::clicked, this, [this](StylePicker p) { m_model.pickerClicked(p); });
+    connect(widget, &PickerWidget::clicked, this,
+        [this](StylePicker p) { m_model.styles().pickerClicked(p); });
     m_pickers.push_back(widget);
     return widget;
 }
@@ -206,7 +206,7 @@ bool FrmTools::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         for (size_t k = 0; k < m_frameLabels.size(); ++k) {
             if (watched == m_frameLabels[k]) {
-                m_model.labelClicked(int(k) + 1);
+                m_model.styles().labelClicked(int(k) + 1);
                 return true;
             }
         }
@@ -217,13 +217,13 @@ bool FrmTools::eventFilter(QObject *watched, QEvent *event)
 // Every change of a box goes through the model's rule; the repaired text is
 // written back. A box the rule refilled with its default has that default
 // selected, so the next digit typed replaces it.
-void FrmTools::connectNumberBox(NumberBox *box, void (ToolPaletteModel::*apply)(const QString &),
-    QString (ToolPaletteModel::*read)() const)
+void FrmTools::connectNumberBox(NumberBox *box, void (PaletteValues::*apply)(const QString &),
+    QString (PaletteValues::*read)() const)
 {
-    ToolPaletteModel &model = m_model;
-    connect(box, &QLineEdit::textChanged, this, [&model, box, apply, read](const QString &typed) {
-        (model.*apply)(typed);
-        const QString repaired = (model.*read)();
+    PaletteValues &values = m_model.values();
+    connect(box, &QLineEdit::textChanged, this, [&values, box, apply, read](const QString &typed) {
+        (values.*apply)(typed);
+        const QString repaired = (values.*read)();
         if (repaired == typed)
             return;
         box->setText(repaired);
@@ -232,27 +232,9 @@ void FrmTools::connectNumberBox(NumberBox *box, void (ToolPaletteModel::*apply)(
     });
 }
 
-void FrmTools::chooseWellColour(GradientWell *well)
-{
-    if (!m_model.wellsRespond())
-        return;
-    QColorDialog dialog(Colour::toQColor(well->colour()), this);
-    dialog.setObjectName(QStringLiteral("dlgCommonDialog"));
-    dialog.setWindowTitle(
-        well == m_startWell ? QStringLiteral("起始色") : QStringLiteral("终止色"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QColor chosen = dialog.selectedColor();
-    const ColourValue value = Colour::fromQColor(chosen);
-    if (well == m_startWell)
-        m_model.chooseStartColour(value);
-    else
-        m_model.chooseEndColour(value);
-}
-
 void FrmTools::placeMarker()
 {
-    const int number = m_model.markedButton();
+    const int number = m_model.chooser().markedButton();
     m_marker->setVisible(number != 0);
     if (number == 0)
         return;
@@ -264,12 +246,13 @@ void FrmTools::placeMarker()
 void FrmTools::refresh()
 {
     placeMarker();
-    for (int group = 1; group <= ToolPaletteModel::GroupCount; ++group)
-        m_frames[size_t(group - 1)]->setVisible(m_model.visibleGroup() == group);
-    m_text1->setVisible(m_model.text1Visible());
-    m_picture2->setVisible(m_model.Picture2Visible());
-    m_shapeC->setVisible(m_model.ShapeCVisible());
-    m_labelC->setText(m_model.LabelC());
+    const ToolChooser &chooser = m_model.chooser();
+    for (int group = 1; group <= ToolChooser::GroupCount; ++group)
+        m_frames[size_t(group - 1)]->setVisible(chooser.visibleGroup() == group);
+    m_text1->setVisible(chooser.text1Visible());
+    m_picture2->setVisible(chooser.Picture2Visible());
+    m_shapeC->setVisible(chooser.ShapeCVisible());
+    m_labelC->setText(chooser.LabelC());
     refreshGradientOptions();
     for (PickerWidget *picker : m_pickers)
         picker->update();

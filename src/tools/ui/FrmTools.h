@@ -7,8 +7,10 @@
 #include <array>
 #include <vector>
 
+class ColourDialog;
 class GradientWell;
 class NumberBox;
+class PaletteValues;
 class PickerWidget;
 class QButtonGroup;
 class QFrame;
@@ -27,7 +29,9 @@ class FrmTools : public QDockWidget
 {
     Q_OBJECT
 public:
-    FrmTools(ToolPaletteModel &model, QWidget *parent = nullptr);
+    // The gradient wells ask for their colours in the main window's one
+    // colour dialog, which the colour window shares.
+    FrmTools(ToolPaletteModel &model, ColourDialog &colourDialog, QWidget *parent = nullptr);
 
     QLineEdit *Text1() const;
 
@@ -43,14 +47,15 @@ private:
     QFrame *newFrame(int group, int height);
     PickerWidget *addPicker(StylePicker picker, QWidget *parent, QPoint at);
     void addGradientOptions(QFrame *frame);
-    void connectNumberBox(NumberBox *box, void (ToolPaletteModel::*apply)(const QString &),
-        QString (ToolPaletteModel::*read)() const);
+    void connectNumberBox(NumberBox *box, void (PaletteValues::*apply)(const QString &),
+        QString (PaletteValues::*read)() const);
     void chooseWellColour(GradientWell *well);
     void refresh();
     void refreshGradientOptions();
     void placeMarker();
 
     ToolPaletteModel &m_model;
+    ColourDialog &m_colourDialog;
     std::array<ToolButtonWidget *, 16> m_buttons {};
     QFrame *m_marker = nullptr;
     std::array<QFrame *, 5> m_frames {};

@@ -7,6 +7,7 @@
 #include "tools/ui/GradientWell.h"
 #include "tools/ui/NumberBox.h"
 #include "tools/ui/PickerWidget.h"
+#include "widgets/ColourDialog.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -37,16 +38,15 @@ QFrame *FrmTools::buildGradientFrame()
     for (GradientWell *well : { m_startWell, m_endWell })
         connect(well, &GradientWell::doubleClicked, this, [this, well] { chooseWellColour(well); });
 
-    m_frameWidth
-        = new NumberBox(QStringLiteral("hlinewidthText"), m_model.hlinewidthTextToolTip(), box);
-    m_frameWidth->setText(m_model.hlinewidthText());
+    m_frameWidth = new NumberBox(
+        QStringLiteral("hlinewidthText"), m_model.chooser().hlinewidthTextToolTip(), box);
+    m_frameWidth->setText(m_model.values().hlinewidthText());
     connectNumberBox(
-        m_frameWidth, &ToolPaletteModel::sethlinewidthText, &ToolPaletteModel::hlinewidthText);
+        m_frameWidth, &PaletteValues::sethlinewidthText, &PaletteValues::hlinewidthText);
     m_angle = new NumberBox(
         QStringLiteral("hlinecornerText"), QStringLiteral("渐变方向角度(0—179)"), box);
-    m_angle->setText(m_model.hlinecornerText());
-    connectNumberBox(
-        m_angle, &ToolPaletteModel::sethlinecornerText, &ToolPaletteModel::hlinecornerText);
+    m_angle->setText(m_model.values().hlinecornerText());
+    connectNumberBox(m_angle, &PaletteValues::sethlinecornerText, &PaletteValues::hlinecornerText);
     for (NumberBox *number : { m_frameWidth, m_angle })
         number->setGeometry(59, 3, FrameWidth - 62, 20);
 
@@ -64,7 +64,7 @@ void FrmTools::addGradientOptions(QFrame *frame)
 {
     m_optionGroup = new QButtonGroup(frame);
     for (int k = 0; k < GradientOptions::OptionCount; ++k) {
-        const GradientOptions::OptionButton &option = m_model.gradientOptions().option(k);
+        const GradientOptions::OptionButton &option = m_model.chooser().gradientOptions().option(k);
         auto *button = new QRadioButton(option.caption, frame);
         button->setObjectName(option.objectName);
         button->setToolTip(option.toolTip);
@@ -74,12 +74,12 @@ void FrmTools::addGradientOptions(QFrame *frame)
     // Only the user's choice goes to the model; showing the model's choice
     // must not come back as one.
     connect(m_optionGroup, &QButtonGroup::idClicked, this,
-        [this](int id) { m_model.selectGradientOption(id); });
+        [this](int id) { m_model.chooser().selectGradientOption(id); });
 }
 
 void FrmTools::refreshGradientOptions()
 {
-    const GradientOptions &options = m_model.gradientOptions();
+    const GradientOptions &options = m_model.chooser().gradientOptions();
     for (int k = 0; k < GradientOptions::OptionCount; ++k) {
         const GradientOptions::OptionButton &option = options.option(k);
         QRadioButton *button = m_options[size_t(k)];
@@ -99,18 +99,34 @@ void FrmTools::refreshGradientOptions()
         m_options[size_t(k)]->setChecked(options.selected() == k);
     m_optionGroup->setExclusive(true);
 
-    m_startWell->setColour(m_model.hstartcolorPicture());
-    m_endWell->setColour(m_model.hendcolorPicture());
+    m_startWell->setColour(m_model.values().hstartcolorPicture());
+    m_endWell->setColour(m_model.values().hendcolorPicture());
     m_startWell->setVisible(options.wellsVisible());
     m_endWell->setVisible(options.wellsVisible());
     m_frameWidth->setVisible(options.widthBoxVisible());
-    m_frameWidth->setToolTip(m_model.hlinewidthTextToolTip());
+    m_frameWidth->setToolTip(m_model.chooser().hlinewidthTextToolTip());
     m_angle->setVisible(options.angleBoxVisible());
-    const bool lines = m_model.gradientLinesVisible();
+    const bool lines = m_model.chooser().gradientLinesVisible();
     for (PickerWidget *picker : m_pickers) {
         if (picker->picker().set == PickerSet::GradientLine)
             picker->setVisible(lines);
     }
     // The text tool has no line styles: the group ends below its options.
     m_frames[1]->setFixedHeight(GradientLinesTop + (lines ? 3 * PickerPitch + 3 : 0));
+}
+
+void FrmTools::chooseWellColour(GradientWell *well)
+{
+    PaletteValues &values = m_model.values();
+    if (!values.wellsRespond())
+        return;
+    const bool start = well == m_startWell;
+    const auto chosen
+        = m_colourDialog.ask(window(), start ? QStringLiteral("起始色") : QStringLiteral("终止色"));
+    if (!chosen)
+        return;
+    if (start)
+        values.chooseStartColour(*chosen);
+    else
+        values.chooseEndColour(*chosen);
 }

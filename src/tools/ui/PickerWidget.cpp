@@ -1,13 +1,13 @@
 #include "tools/ui/PickerWidget.h"
 
 #include "raster/PictureSurface.h"
-#include "tools/ToolPaletteModel.h"
+#include "tools/PaletteStyles.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
-PickerWidget::PickerWidget(const ToolPaletteModel &model, StylePicker picker, QWidget *parent)
+PickerWidget::PickerWidget(const PaletteStyles &model, StylePicker picker, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
     , m_picker(picker)

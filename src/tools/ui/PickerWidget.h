@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class ToolPaletteModel;
+class PaletteStyles;
 
 // One style picker: shows its sample from the palette model pixel for pixel,
 // raised when its style is the chosen one, and passes clicks on.
@@ -15,7 +15,7 @@ public:
     // The sample plus a two-pixel frame on each side.
     static constexpr int Border = 2;
 
-    PickerWidget(const ToolPaletteModel &model, StylePicker picker, QWidget *parent = nullptr);
+    PickerWidget(const PaletteStyles &model, StylePicker picker, QWidget *parent = nullptr);
 
     StylePicker picker() const { return m_picker; }
     bool isRaised() const;
@@ -28,6 +28,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    const ToolPaletteModel &m_model;
+    const PaletteStyles &m_model;
     StylePicker m_picker;
 };

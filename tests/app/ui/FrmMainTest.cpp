@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -44,6 +45,19 @@ TEST_F(FrmMainTest, StartsWithOneNewPictureAndTheDefaultModes)
     EXPECT_FALSE(action("mnuEditCopy")->isEnabled());
     EXPECT_TRUE(action("mnuFileSave")->isEnabled());
     EXPECT_TRUE(action("mnuEditPaste")->isEnabled());
+}
+
+TEST_F(FrmMainTest, StartsMaximisedOnTheScreensAvailableArea)
+{
+    const QRect available = main.screen()->availableGeometry();
+    EXPECT_TRUE(main.isMaximized());
+    EXPECT_EQ(main.frameGeometry().size(), available.size());
+    EXPECT_TRUE(available.contains(main.frameGeometry()));
+    // Restored, it keeps the same area, not a fixed size of its own.
+    main.showNormal();
+    settle();
+    EXPECT_GE(main.width(), available.width() * 9 / 10);
+    EXPECT_GE(main.height(), available.height() * 9 / 10);
 }
 
 TEST_F(FrmMainTest, MenuItemsCarryTheirCaptionsAndShortcuts)
@@ -303,7 +317,7 @@ TEST_F(FrmMainTest, NumberBoxesKeepOnlyTheDigitsTheUserTypes)
     width->clear();
     QTest::keyClicks(width, QStringLiteral("1a2a3"));
     EXPECT_EQ(width->text(), "123");
-    EXPECT_EQ(module().tools().Text1(), "123");
+    EXPECT_EQ(module().tools().values().Text1(), "123");
     QLineEdit *sizeX = main.frmColorTool()->TextX();
     sizeX->clear();
     QTest::keyClicks(sizeX, QStringLiteral("12.5"));

@@ -1,8 +1,10 @@
 // The tool palette window offscreen: tools chosen by focus, the marker, the
 // option groups, picker clicks, typing into the number boxes and the
 // gradient colour wells.
+#include "support/ColourDialogAnswer.h"
 #include "support/MainWindowFixture.h"
 
+#include "colour/ui/FrmColorTool.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
@@ -195,7 +197,7 @@ TEST_F(FrmToolsTest, TypingIntoTheNumberBoxesKeepsDigitsAndRepairs)
     click(button(7));
     EXPECT_EQ(find("hlinewidthText")->toolTip(), "圆框宽度");
     retype("hlinewidthText", QStringLiteral("-3"));
-    EXPECT_EQ(module().tools().hlinewidthText(), "3");
+    EXPECT_EQ(module().tools().values().hlinewidthText(), "3");
 }
 
 TEST_F(FrmToolsTest, GradientOptionsFollowTheToolAndTheUsersChoice)
@@ -206,7 +208,7 @@ TEST_F(FrmToolsTest, GradientOptionsFollowTheToolAndTheUsersChoice)
     EXPECT_EQ(danZong->text(), "单纵");
     EXPECT_TRUE(shown("hOptionShuangZong"));
     click(find("hOptionShuangJing"));
-    EXPECT_EQ(module().tools().gradientOptions().selected(), GradientOptions::ShuangJing);
+    EXPECT_EQ(module().tools().chooser().gradientOptions().selected(), GradientOptions::ShuangJing);
     click(button(7));
     EXPECT_FALSE(shown("hOptionDanZong"));
     EXPECT_TRUE(find<QRadioButton>("hOptionDanJing")->isChecked());
@@ -227,5 +229,29 @@ TEST_F(FrmToolsTest, ADoubleClickOnAWellAsksForItsColour)
     QTest::mouseDClick(find("hendcolorPicture"), Qt::LeftButton);
     EXPECT_EQ(dialogTitle, "终止色");
     EXPECT_EQ(module().hEndRed, 127) << "cancel changes nothing";
-    EXPECT_EQ(module().tools().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+    EXPECT_EQ(module().tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+}
+
+TEST_F(FrmToolsTest, TheWellsShareTheColourWindowsDialogAndItsLastColour)
+{
+    click(button(7));
+    ColourDialogAnswer answer(
+        { QColor(10, 20, 30), QColor(1, 2, 3), std::nullopt, QColor(40, 50, 60) });
+    QWidget *pen = main.frmColorTool()->findChild<QWidget *>(QStringLiteral("PictureForecolor"));
+    ASSERT_NE(pen, nullptr);
+    QTest::mouseDClick(pen, Qt::LeftButton);
+    QTest::mouseDClick(find("hstartcolorPicture"), Qt::LeftButton);
+    QTest::mouseDClick(find("hendcolorPicture"), Qt::LeftButton);
+    QTest::mouseDClick(pen, Qt::LeftButton);
+
+    ASSERT_EQ(answer.titles, QStringList({ "前景色", "起始色", "终止色", "前景色" }));
+    EXPECT_EQ(answer.names, QStringList(4, QStringLiteral("dlgCommonDialog")));
+    // Each dialog starts from the colour chosen last, wherever it was chosen.
+    EXPECT_EQ(answer.startColours,
+        QList<QColor>({ QColor(0, 0, 0), QColor(10, 20, 30), QColor(1, 2, 3), QColor(1, 2, 3) }));
+    EXPECT_EQ(answer.alphaShown, QList<bool>(4, false));
+    EXPECT_EQ(module().tools().values().hstartcolorPicture(), Colour::fromRgb(1, 2, 3));
+    EXPECT_EQ(module().hStartGreen, 2);
+    EXPECT_EQ(module().tools().values().hendcolorPicture(), Colour::fromRgb(128, 128, 128));
+    EXPECT_EQ(active()->Picture1().ForeColor(), Colour::fromRgb(40, 50, 60));
 }
