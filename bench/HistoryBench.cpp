@@ -1,8 +1,8 @@
 // The edit history on a 2402 x 2002 canvas (the largest the size boxes allow)
 // with a drawing on it: whole-canvas snapshots as freehand strokes take them.
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
 #include "history/UndoHistory.h"
+#include "raster/PictureSurface.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Picture surface figures on a 2402 x 2002 canvas: the largest the size boxes allow.
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <benchmark/benchmark.h>
 

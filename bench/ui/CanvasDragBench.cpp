@@ -1,10 +1,10 @@
 // A pointer move during a drag on the canvas window, 2402 x 2002 pixels,
 // offscreen: the event reaches the tools, the tools update the rubber band or
 // the picture, and the window repaints the region that changed.
-#include "document/Document.h"
 #include "app/ModuleMain.h"
-#include "raster/PictureSurface.h"
+#include "document/Document.h"
 #include "document/ui/CanvasView.h"
+#include "raster/PictureSurface.h"
 #include "tools/ToolCode.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 // Pictures for the history tests and a pixel-exact comparison that names the
 // first pixel that differs.
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

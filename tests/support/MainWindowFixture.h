@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/ModuleMain.h"
 #include "app/ui/FrmMain.h"
 #include "document/Document.h"
-#include "app/ModuleMain.h"
 #include "document/ui/FrmEdit.h"
 
 #include <QAction>

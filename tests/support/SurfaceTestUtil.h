@@ -1,7 +1,7 @@
 #pragma once
 
-#include "raster/PictureSurface.h"
 #include "base/Twips.h"
+#include "raster/PictureSurface.h"
 
 #include <QRandomGenerator>
 
