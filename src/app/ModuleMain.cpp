@@ -57,10 +57,10 @@ bool ModuleMain::setArrangement(int mode)
 void ModuleMain::ApplyCanvasSettings()
 {
     if (Document *active = ActiveEdit())
-        applyCanvasSettings(*active);
+        ApplyCanvasSettings(*active);
 }
 
-void ModuleMain::applyCanvasSettings(Document &document)
+void ModuleMain::ApplyCanvasSettings(Document &document)
 {
     document.Picture1().setBackColor(colourTool().Picturebackcolor());
     applyPenAndStyles(document);
@@ -72,7 +72,7 @@ Document *ModuleMain::FileNew()
     // new picture only, never to one already drawn on.
     Document *created = NewPicture();
     if (created)
-        applyCanvasSettings(*created);
+        ApplyCanvasSettings(*created);
     return created;
 }
 

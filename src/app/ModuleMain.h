@@ -38,6 +38,7 @@ public:
     // Gives the active canvas the background colour (which clears it) and the
     // shared pen, fill, styles and line width.
     void ApplyCanvasSettings();
+    void ApplyCanvasSettings(Document &document);
     // The New command: NewPicture, then ApplyCanvasSettings on the new
     // picture. Nullptr, with every open picture left as it was, when the window
     // list is full.
@@ -50,8 +51,6 @@ protected:
     void applyPenAndStyles(Document &document) override;
 
 private:
-    void applyCanvasSettings(Document &document);
-
     std::unique_ptr<ColourCommands> m_colourCommands;
     std::unique_ptr<ToolPaletteModel> m_tools;
 };

@@ -1,6 +1,6 @@
 #include "document/ClosePrompt.h"
 
-#include <cstdlib>
+#include "base/CentredText.h"
 
 namespace ClosePrompt {
 
@@ -11,13 +11,12 @@ QString question()
 
 int padding(const QString &caption)
 {
-    return int(std::abs(caption.size() - 22) / 2) + 10;
+    return CentredText::blanks(caption, 22, 10);
 }
 
 QString text(const QString &caption)
 {
-    const QString blanks(padding(caption), QLatin1Char(' '));
-    return QLatin1Char('\r') + blanks + question() + blanks + QLatin1Char('\r');
+    return CentredText::framed(question(), padding(caption));
 }
 
 }

@@ -40,6 +40,8 @@ Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
 {
+    // The canvas takes the size of a picture given to it (an opened file).
+    m_canvas->setAutoSize(true);
     // A new picture replaced wholesale (opened, pasted as the picture) is a change.
     connect(
         m_canvas.get(), &PictureSurface::pictureChanged, this, [this] { m_dataChanged = true; });

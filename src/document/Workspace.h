@@ -73,6 +73,10 @@ public:
     // Tags behind it and destroys it.
     void unload(Document *document);
 
+    // The commands' enabled states may have changed (SetDocumentCommands,
+    // SetSelectionCommands): the windows refresh them.
+    void refreshCommands() { emit commandsChanged(); }
+
     void SetDrawMode(int mode);
     void SetPasteMode(double operation);
 
