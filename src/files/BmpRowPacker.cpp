@@ -1,7 +1,5 @@
 #include "files/BmpRowPacker.h"
 
-#include <cstring>
-
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #define TESSARA_HAVE_X86 1
@@ -9,37 +7,18 @@
 
 namespace BmpRowPacker {
 
-namespace {
-
-inline void packOne(quint32 pixel, uchar *destination)
-{
-    destination[0] = uchar(pixel);
-    destination[1] = uchar(pixel >> 8);
-    destination[2] = uchar(pixel >> 16);
-}
-
-inline void storeWord(uchar *destination, quint32 word)
-{
-    // Little-endian words: the bytes land in B, G, R order on every host.
-    destination[0] = uchar(word);
-    destination[1] = uchar(word >> 8);
-    destination[2] = uchar(word >> 16);
-    destination[3] = uchar(word >> 24);
-}
-
-}
-
 void packPortable(const quint32 *source, qsizetype width, uchar *destination)
 {
-    qsizetype x = 0;
-    for (; x + 4 <= width; x += 4, source += 4, destination += 12) {
-        const quint32 p0 = source[0], p1 = source[1], p2 = source[2], p3 = source[3];
-        storeWord(destination, (p0 & 0xFFFFFF) | (p1 << 24));
-        storeWord(destination + 4, ((p1 >> 8) & 0xFFFF) | (p2 << 16));
-        storeWord(destination + 8, ((p2 >> 16) & 0xFF) | (p3 << 8));
+    // Byte by byte over restrict pointers, which GCC vectorises at -O3 with
+    // baseline SSE2 (memory order B, G, R, A on a little-endian host).
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "pixels are read as bytes in memory order");
+    const uchar *__restrict in = reinterpret_cast<const uchar *>(source);
+    uchar *__restrict out = destination;
+    for (qsizetype x = 0; x < width; ++x) {
+        out[3 * x] = in[4 * x];
+        out[3 * x + 1] = in[4 * x + 1];
+        out[3 * x + 2] = in[4 * x + 2];
     }
-    for (; x < width; ++x, ++source, destination += 3)
-        packOne(*source, destination);
 }
 
 #ifdef TESSARA_HAVE_X86
