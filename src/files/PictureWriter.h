@@ -1,27 +1,16 @@
 #pragma once
 
+#include "files/WriteOutcome.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-// The outcome of writing a picture file.
-struct WriteOutcome
-{
-    enum class Status {
-        Written,
-        ReadOnly, // the file or its folder may not be written
-        Failed, // anything else: `reason` is the system's description
-    };
-
-    Status status = Status::Failed;
-    QString reason;
-
-    bool written() const { return status == Status::Written; }
-};
-
 namespace PictureWriter {
 
-// A whole BMP file of the image at 24 bits a pixel.
+// A whole BMP file of the image at 24 bits a pixel, bottom-up, at 96 dpi.
+// Empty for a null image and for one whose file would pass 4 GiB, which the
+// format's 32-bit size fields cannot describe.
 QByteArray encodeBmp(const QImage &image);
 
 // Writes the image as a BMP file without ever harming a file already at
