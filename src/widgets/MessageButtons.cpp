@@ -15,6 +15,8 @@ void useChineseButtonTexts(QMessageBox &box)
         { QMessageBox::Cancel, "取消" },
         { QMessageBox::Ok, "确定" },
         { QMessageBox::Retry, "重试(&R)" },
+        { QMessageBox::Abort, "中止(&A)" },
+        { QMessageBox::Ignore, "忽略(&I)" },
     };
     for (const auto &caption : captions) {
         if (QAbstractButton *button = box.button(caption.button))

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QSettings>
 
 namespace Application {
@@ -22,6 +24,18 @@ void keepNoSettings()
     }
 }
 
+// Qt's own dialogs (file, colour, font, print) and standard buttons speak
+// Chinese like the rest of the program, whatever the system's language.
+void speakChinese(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
+
 }
 
 void configure(QApplication &app)
@@ -33,6 +47,7 @@ void configure(QApplication &app)
     // Every window, the document windows included, shows the freehand pencil.
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/tools/Command6.svg")));
     keepNoSettings();
+    speakChinese(app);
 }
 
 }

@@ -1,5 +1,8 @@
 #include "app/ui/FrmMain.h"
 
+#include "app/FileCommands.h"
+#include "files/ui/CommonDialogHost.h"
+
 #include "app/ModuleMain.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
@@ -16,7 +19,10 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,6 +32,9 @@
 FrmMain::FrmMain(QWidget *parent)
     : QMainWindow(parent)
     , m_module(std::make_unique<ModuleMain>())
+    , m_dialogs(std::make_unique<CommonDialogHost>(this))
+    , m_files(std::make_unique<FileCommands>(
+          *m_module, *m_dialogs, QCoreApplication::applicationDirPath()))
     , m_workArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("FrmMain"));
@@ -79,7 +88,23 @@ void FrmMain::showEvent(QShowEvent *event)
     if (!m_started) {
         m_started = true;
         NewPicture();
+        if (!m_pendingFiles.isEmpty())
+            QTimer::singleShot(0, this, &FrmMain::openPending);
     }
+}
+
+void FrmMain::openAtStart(const QStringList &paths)
+{
+    m_pendingFiles += paths;
+    if (m_started)
+        openPending();
+}
+
+void FrmMain::openPending()
+{
+    const QStringList paths = std::exchange(m_pendingFiles, {});
+    for (const QString &path : paths)
+        m_files->openPath(QFileInfo(path).absoluteFilePath());
 }
 
 void FrmMain::buildDocks()
@@ -241,14 +266,7 @@ ClosePrompt::Answer FrmMain::askToSave(Document &document)
 
 bool FrmMain::save(Document &document)
 {
-    // Writing picture files is not built yet. Saying so, and keeping the
-    // window open, is the only answer that loses nothing.
-    QMessageBox box(QMessageBox::Warning, document.Caption(),
-        QStringLiteral("本版本尚不能保存图片，图片没有保存。"), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("SaveNotAvailable"));
-    useChineseButtonTexts(box);
-    box.exec();
-    return false;
+    return m_files->saveForClose(document);
 }
 
 void FrmMain::closeWindow(Document &document)

@@ -9,7 +9,9 @@
 #include <functional>
 #include <memory>
 
+class CommonDialogHost;
 class Document;
+class FileCommands;
 class FrmColorTool;
 class FrmEdit;
 class FrmTools;
@@ -41,6 +43,12 @@ public:
     // Document windows in window-list order (`hEditList`).
     QList<QMdiSubWindow *> documentWindows() const;
     FrmEdit *editWindow(int index) const;
+
+    // Open, Save, Save as and Save all, with the common dialog.
+    FileCommands &files() { return *m_files; }
+    // Files named on the command line: each opens as Open would, after the
+    // first empty window.
+    void openAtStart(const QStringList &paths);
 
     void NewPicture();
     void SetDrawMode(int mode);
@@ -88,7 +96,12 @@ private:
     void runOnTextBox(const std::function<void(FrmEdit &)> &action);
     void mnuHelpAbout_Click();
 
+    void openPending();
+
     std::unique_ptr<ModuleMain> m_module;
+    std::unique_ptr<CommonDialogHost> m_dialogs;
+    std::unique_ptr<FileCommands> m_files;
+    QStringList m_pendingFiles;
     QMdiArea *m_workArea = nullptr;
     MainMenus *m_menus = nullptr;
     MainToolBar *m_toolBar = nullptr;

@@ -1,6 +1,7 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/FileCommands.h"
 #include "app/ModuleMain.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
@@ -42,6 +43,10 @@ void FrmMain::tbToolBar_ButtonClick(const QString &key)
 void FrmMain::registerCommands()
 {
     on("mnuFileNew", [this] { mnuFileNew_Click(); });
+    on("mnuFileOpen", [this] { m_files->Open(); });
+    on("mnuFileSave", [this] { m_files->Save(); });
+    on("mnuFileSaveAs", [this] { m_files->SaveAs(); });
+    on("mnuAllFileSave", [this] { m_files->SaveAll(); });
     on("mnuFileClose", [this] { mnuFileClose_Click(); });
     on("mnuAllFileClose", [this] { mnuAllFileClose_Click(); });
     on("mnuFileExit", [this] { close(); });

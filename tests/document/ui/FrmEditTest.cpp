@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/FileDialogAnswer.h"
 #include "support/ModalAnswer.h"
 
 #include "colour/ui/FrmColorTool.h"
@@ -170,11 +171,12 @@ TEST_F(FrmEditTest, TheClosePromptAsksWithTheCaptionAndHonoursEachAnswer)
         EXPECT_TRUE(active()->DataChanged());
     }
     {
-        // Yes saves; saving is not available yet, so the window stays open and changed.
-        ModalAnswer yes({ QMessageBox::Yes, QMessageBox::Ok });
+        // Yes asks for a name; cancelling that keeps the window open and changed.
+        ModalAnswer yes({ QMessageBox::Yes });
+        FileDialogAnswer cancelled({ std::nullopt });
         run("mnuFileClose");
-        ASSERT_EQ(yes.names.size(), 2);
-        EXPECT_EQ(yes.names[1], "SaveNotAvailable");
+        ASSERT_EQ(cancelled.titles.size(), 1);
+        EXPECT_EQ(cancelled.titles[0], "保存 New Picture 1");
         EXPECT_EQ(main.documentWindows().size(), 1);
         EXPECT_TRUE(active()->DataChanged());
     }
