@@ -81,4 +81,43 @@ Verdict ofPng(QByteArrayView bytes)
     }
 }
 
+Verdict ofBmpRle(QByteArrayView pixels, qint64 height, bool fourBit)
+{
+    const ByteReader reader(pixels);
+    qint64 at = 0;
+    qint64 row = 0;
+    while (row < height) {
+        const auto count = reader.u8(at), code = reader.u8(at + 1);
+        if (!count || !code)
+            return Verdict::Cut;
+        at += 2;
+        if (*count > 0)
+            continue; // a run of one colour
+        switch (*code) {
+        case 0: // end of line
+            ++row;
+            break;
+        case 1: // end of bitmap
+            return Verdict::Whole;
+        case 2: { // move right and up
+            const auto down = reader.u8(at + 1);
+            if (!down)
+                return Verdict::Cut;
+            row += *down;
+            at += 2;
+            break;
+        }
+        default: { // that many literal pixels, padded to 16 bits
+            const qint64 bytes = fourBit ? (*code + 1) / 2 : *code;
+            const qint64 padded = bytes + (bytes & 1);
+            if (!reader.has(at, padded))
+                return Verdict::Cut;
+            at += padded;
+            break;
+        }
+        }
+    }
+    return Verdict::Whole;
+}
+
 }

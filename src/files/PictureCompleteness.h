@@ -27,4 +27,9 @@ Verdict ofPng(QByteArrayView bytes);
 // Later frames do not count: the first one is the picture.
 Verdict ofGif(QByteArrayView bytes);
 
+// A run-length bitmap's commands (RLE8, or RLE4 when `fourBit`) from the
+// start of its pixels: whole when they reach the end-of-bitmap command or the
+// last row.
+Verdict ofBmpRle(QByteArrayView pixels, qint64 height, bool fourBit);
+
 }

@@ -46,8 +46,11 @@ struct Decoded
 };
 
 // One image of `bytes` in `format`, the EXIF orientation applied. The
-// header's size is checked before read() allocates anything.
-Decoded decode(const QByteArray &bytes, const char *format, int imageIndex = 0)
+// header's size is checked before read() allocates anything. A `blank`
+// image of the size and format the decoder makes is decoded into, so that
+// pixels the file never sets (a run-length bitmap's skipped or missing
+// ones, which Qt leaves as it found them) are zero, not stale memory.
+Decoded decode(const QByteArray &bytes, const char *format, int imageIndex = 0, QImage blank = {})
 {
     applyAllocationLimit();
     QBuffer buffer;
@@ -64,11 +67,29 @@ Decoded decode(const QByteArray &bytes, const char *format, int imageIndex = 0)
         decoded.tooLarge = true;
         return decoded;
     }
-    decoded.image = reader.read();
+    decoded.image = std::move(blank);
+    if (!reader.read(&decoded.image))
+        decoded.image = QImage();
+    // Some headers give Qt no size before decoding (a GIF's screen can be
+    // smaller than its first image); what was decoded must fit all the same.
+    if (!decoded.image.isNull() && !fitsCanvas(decoded.image.width(), decoded.image.height())) {
+        decoded.claimed = decoded.image.size();
+        decoded.image = QImage();
+        decoded.tooLarge = true;
+    }
     return decoded;
 }
 
 enum class Alpha { Trusted, Settle };
+
+// Why a decode gave no picture.
+LoadedPicture notDecoded(const Decoded &decoded)
+{
+    if (decoded.tooLarge)
+        return refused(
+            PictureReadReason::tooLarge(decoded.claimed.width(), qAbs(decoded.claimed.height())));
+    return refused(PictureReadReason::damaged(QStringLiteral("无法解码图像数据")));
+}
 
 LoadedPicture opened(
     const QImage &image, ColourValue background, Outcome outcome, Alpha alpha = Alpha::Trusted)
@@ -112,12 +133,13 @@ void putU32le(QByteArray &bytes, qint64 at, quint32 value)
         bytes[at + k] = char((value >> (8 * k)) & 0xFF);
 }
 
-// A bare bitmap (the clipboard's DIB) with the file header Qt's BMP reader
-// expects in front: the pixels start after the bitmap header, the three or
-// four colour masks of a 40-byte header and the palette.
-QByteArray withFileHeader(const QByteArray &dib, const PictureHeader &header)
+// Where a bitmap's pixels begin at the earliest, counted from the start of
+// its bitmap header: after that header, the three or four colour masks of a
+// 40-byte header and the palette (entries beyond the bit depth's colours
+// are not counted, whatever the header claims).
+qint64 pixelStartAfterHeaders(QByteArrayView info, const PictureHeader &header)
 {
-    const ByteReader reader(dib);
+    const ByteReader reader(info);
     const quint32 infoSize = header.infoHeaderSize();
     qint64 masks = 0;
     if (infoSize == 40 && header.compression() == PictureHeader::BitFields)
@@ -125,18 +147,38 @@ QByteArray withFileHeader(const QByteArray &dib, const PictureHeader &header)
     else if (infoSize == 40 && header.compression() == PictureHeader::AlphaBitFields)
         masks = 16;
     qint64 colours = infoSize >= 36 ? reader.u32le(32).value_or(0) : 0;
-    if (colours == 0 && header.bitDepth() > 0 && header.bitDepth() <= 8)
-        colours = qint64(1) << header.bitDepth();
+    const int bits = header.bitDepth();
+    if (bits > 0 && bits <= 8 && (colours == 0 || colours > (qint64(1) << bits)))
+        colours = qint64(1) << bits;
     const qint64 entryBytes = infoSize == 12 ? 3 : 4;
-    const qint64 pixelOffset
-        = std::min<qint64>(BmpFileHeaderSize + infoSize + masks + colours * entryBytes,
-            BmpFileHeaderSize + dib.size());
+    return infoSize + masks + std::min<qint64>(colours, 256) * entryBytes;
+}
+
+// A bare bitmap (the clipboard's DIB) with the file header Qt's BMP reader
+// expects in front.
+QByteArray withFileHeader(const QByteArray &dib, const PictureHeader &header)
+{
+    const qint64 pixelOffset = std::min<qint64>(
+        BmpFileHeaderSize + pixelStartAfterHeaders(dib, header), BmpFileHeaderSize + dib.size());
     QByteArray bmp(BmpFileHeaderSize, '\0');
     bmp[0] = 'B';
     bmp[1] = 'M';
     putU32le(bmp, 2, quint32(std::min<qint64>(BmpFileHeaderSize + dib.size(), 0xFFFFFFFF)));
     putU32le(bmp, 10, quint32(pixelOffset));
     return bmp + dib;
+}
+
+// The image Qt's BMP reader makes for this depth, zeroed.
+QImage blankBitmap(const PictureHeader &header)
+{
+    const int bits = header.bitDepth();
+    const QImage::Format format = bits == 1 ? QImage::Format_Mono
+        : bits <= 8                         ? QImage::Format_Indexed8
+                                            : QImage::Format_RGB32;
+    QImage blank(int(header.width()), int(header.height()), format);
+    if (!blank.isNull())
+        blank.fill(0);
+    return blank;
 }
 
 }
@@ -203,32 +245,56 @@ LoadedPicture RasterPictureReader::readBitmapOrIcon(
         return refused(headerReason(header));
     if (!fitsCanvas(header.width(), header.height()))
         return refused(PictureReadReason::tooLarge(header.width(), header.height()));
-    if (cutBitmap)
-        return readCutBitmap(file, header, background);
     const bool icon = header.format() == PictureHeader::Format::Icon
         || header.format() == PictureHeader::Format::Cursor;
-    const Decoded decoded = decode(file, icon ? "ico" : "bmp", icon ? header.imageIndex() : 0);
+    if (!icon)
+        return readBitmap(file, header, background);
+    const Decoded decoded = decode(file, "ico", header.imageIndex());
     if (decoded.image.isNull())
-        return refused(PictureReadReason::damaged(QStringLiteral("无法解码图像数据")));
+        return notDecoded(decoded);
     return opened(decoded.image, background, Outcome::Whole);
 }
 
-// A bitmap whose pixel rows stop before the header's height: the missing
-// rows are read as zeros (black, or the palette's first colour) rather than
-// whatever memory the decoder left there, and the picture is incomplete.
-LoadedPicture RasterPictureReader::readCutBitmap(
+// Qt's BMP reader leaves alone the pixels a file never sets: those past the
+// end of a cut file, those a run-length bitmap skips, those of a file whose
+// pixel offset points into its own headers. So the offset is moved past the
+// headers, the missing rows of a cut file are added as zeros, and the
+// picture is decoded into a zeroed image: the unset pixels are black (or the
+// palette's first colour), never stale memory, and a cut file is incomplete.
+LoadedPicture RasterPictureReader::readBitmap(
     const QByteArray &bytes, const PictureHeader &header, ColourValue background) const
 {
-    const qint64 pixelOffset = ByteReader(bytes).u32le(10).value_or(0);
-    if (pixelOffset >= bytes.size())
+    QByteArray file = bytes;
+    const qint64 earliest = BmpFileHeaderSize
+        + pixelStartAfterHeaders(QByteArrayView(bytes).sliced(BmpFileHeaderSize), header);
+    qint64 pixelOffset = ByteReader(file).u32le(10).value_or(0);
+    if (pixelOffset < earliest) {
+        pixelOffset = earliest;
+        putU32le(file, 10, quint32(pixelOffset));
+    }
+    if (pixelOffset >= file.size())
         return refused(PictureReadReason::damaged(QStringLiteral("文件中没有像素数据")));
-    const qint64 stride = (header.width() * header.bitDepth() + 31) / 32 * 4;
-    QByteArray padded = bytes;
-    padded.resize(pixelOffset + stride * header.height(), '\0');
-    const Decoded decoded = decode(padded, "bmp");
+    bool cut = false;
+    const bool runLength = header.compression() == PictureHeader::Rle8
+        || header.compression() == PictureHeader::Rle4;
+    if (runLength) {
+        cut = PictureCompleteness::ofBmpRle(QByteArrayView(file).sliced(pixelOffset),
+                  header.height(), header.compression() == PictureHeader::Rle4)
+            == Verdict::Cut;
+    } else {
+        const qint64 stride = (header.width() * header.bitDepth() + 31) / 32 * 4;
+        const qint64 end = pixelOffset + stride * header.height();
+        cut = file.size() < end;
+        if (cut)
+            file.resize(end, '\0');
+    }
+    QImage blank = blankBitmap(header);
+    if (blank.isNull())
+        return refused(PictureReadReason::tooLarge(header.width(), header.height()));
+    const Decoded decoded = decode(file, "bmp", 0, std::move(blank));
     if (decoded.image.isNull())
-        return refused(PictureReadReason::damaged(QStringLiteral("无法解码图像数据")));
-    return opened(decoded.image, background, Outcome::Incomplete);
+        return notDecoded(decoded);
+    return opened(decoded.image, background, cut ? Outcome::Incomplete : Outcome::Whole);
 }
 
 LoadedPicture RasterPictureReader::readCompressed(

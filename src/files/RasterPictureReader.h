@@ -22,7 +22,7 @@ public:
 
 private:
     LoadedPicture readBitmapOrIcon(const QByteArray &bytes, ColourValue background) const;
-    LoadedPicture readCutBitmap(
+    LoadedPicture readBitmap(
         const QByteArray &bytes, const PictureHeader &header, ColourValue background) const;
     LoadedPicture readCompressed(const QByteArray &bytes, Kind kind, ColourValue background) const;
 };
