@@ -168,6 +168,26 @@ QByteArray withFileHeader(const QByteArray &dib, const PictureHeader &header)
     return bmp + dib;
 }
 
+// An icon whose chosen bitmap entry claims more palette entries than its
+// depth has: Qt's icon reader then leaves colours unset and the picture
+// shows stale memory. The claim is dropped, so the depth decides.
+QByteArray withSaneColourCount(const QByteArray &icon, const PictureHeader &header)
+{
+    constexpr qint64 DirectoryEntryOffset = 6 + 12, EntrySize = 16, ColoursUsed = 32;
+    const ByteReader reader(icon);
+    const qint64 entry
+        = reader.u32le(DirectoryEntryOffset + EntrySize * header.imageIndex()).value_or(0);
+    const auto infoSize = reader.u32le(entry);
+    const auto bits = reader.u16le(entry + 14);
+    const auto colours = reader.u32le(entry + ColoursUsed);
+    if (!infoSize || *infoSize < ColoursUsed + 4 || !bits || *bits > 8 || !colours
+        || *colours <= (1u << *bits))
+        return icon;
+    QByteArray sane = icon;
+    putU32le(sane, entry + ColoursUsed, 0);
+    return sane;
+}
+
 // The image Qt's BMP reader makes for this depth, zeroed.
 QImage blankBitmap(const PictureHeader &header)
 {
@@ -249,7 +269,7 @@ LoadedPicture RasterPictureReader::readBitmapOrIcon(
         || header.format() == PictureHeader::Format::Cursor;
     if (!icon)
         return readBitmap(file, header, background);
-    const Decoded decoded = decode(file, "ico", header.imageIndex());
+    const Decoded decoded = decode(withSaneColourCount(file, header), "ico", header.imageIndex());
     if (decoded.image.isNull())
         return notDecoded(decoded);
     return opened(decoded.image, background, Outcome::Whole);
@@ -258,9 +278,10 @@ LoadedPicture RasterPictureReader::readBitmapOrIcon(
 // Qt's BMP reader leaves alone the pixels a file never sets: those past the
 // end of a cut file, those a run-length bitmap skips, those of a file whose
 // pixel offset points into its own headers. So the offset is moved past the
-// headers, the missing rows of a cut file are added as zeros, and the
-// picture is decoded into a zeroed image: the unset pixels are black (or the
-// palette's first colour), never stale memory, and a cut file is incomplete.
+// headers, the missing rows of a cut file are added as zeros, and a
+// run-length picture is decoded into a zeroed image: the unset pixels are
+// black (or the palette's first colour), never stale memory, and a cut file
+// is incomplete.
 LoadedPicture RasterPictureReader::readBitmap(
     const QByteArray &bytes, const PictureHeader &header, ColourValue background) const
 {
@@ -288,9 +309,14 @@ LoadedPicture RasterPictureReader::readBitmap(
         if (cut)
             file.resize(end, '\0');
     }
-    QImage blank = blankBitmap(header);
-    if (blank.isNull())
-        return refused(PictureReadReason::tooLarge(header.width(), header.height()));
+    // With its offset past the headers and every row present, a plain bitmap
+    // sets every pixel; only a run-length one needs the zeroed image.
+    QImage blank;
+    if (runLength) {
+        blank = blankBitmap(header);
+        if (blank.isNull())
+            return refused(PictureReadReason::tooLarge(header.width(), header.height()));
+    }
     const Decoded decoded = decode(file, "bmp", 0, std::move(blank));
     if (decoded.image.isNull())
         return notDecoded(decoded);
