@@ -299,6 +299,7 @@ private:
             return;
         }
         Image best;
+        int bestIndex = 0;
         int usable = 0;
         for (int k = 0; k < *count; ++k) {
             const Image entry
@@ -307,12 +308,15 @@ private:
                 continue;
             ++usable;
             if (usable == 1 || entry.pixels() > best.pixels()
-                || (entry.pixels() == best.pixels() && entry.bitDepth > best.bitDepth))
+                || (entry.pixels() == best.pixels() && entry.bitDepth > best.bitDepth)) {
                 best = entry;
+                bestIndex = k;
+            }
         }
         const int imageCount = *count;
         take(best);
         m_header.m_imageCount = imageCount;
+        m_header.m_imageIndex = bestIndex;
         m_header.m_unusableImages = imageCount - usable;
         if (usable == 0)
             m_header.m_verdict = Verdict::Malformed;

@@ -52,6 +52,9 @@ public:
     int bitDepth() const { return m_bitDepth; }
     // Images in the file: the directory's count for icons, 1 for bitmaps.
     int imageCount() const { return m_imageCount; }
+    // Which of them width() and height() describe: the directory index of an
+    // icon's largest usable image, 0 for a bitmap.
+    int imageIndex() const { return m_imageIndex; }
     // Icon entries whose image lies outside the file or has a bad header;
     // a reader skips them.
     int unusableImages() const { return m_unusableImages; }
@@ -82,6 +85,7 @@ private:
     bool m_topDown = false;
     int m_bitDepth = 0;
     int m_imageCount = 0;
+    int m_imageIndex = 0;
     int m_unusableImages = 0;
     quint32 m_infoSize = 0;
     quint32 m_compression = 0;
