@@ -104,8 +104,8 @@ void FileCommands::SaveAll()
 
 bool FileCommands::saveForClose(Document &document)
 {
-    const auto path = pathFor(
-        document, FileDialogs::save(document.Caption(), initialFolder()), Ask::IfUnsaved);
+    const auto path
+        = pathFor(document, FileDialogs::save(document.Caption(), initialFolder()), Ask::IfUnsaved);
     return path && WritePicture(document, *path, Caller::ClosePrompt) == WriteResult::Written;
 }
 
@@ -118,8 +118,7 @@ FileCommands::WriteResult FileCommands::WritePicture(
         m_module.refreshCommands();
     document.cancelRadius();
     for (;;) {
-        const WriteOutcome outcome
-            = PictureWriter::writeBmpFile(path, document.Picture1().Image());
+        const WriteOutcome outcome = PictureWriter::writeBmpFile(path, document.Picture1().Image());
         if (outcome.written()) {
             document.setCaption(path);
             document.setDataChanged(false);
@@ -136,8 +135,8 @@ FileCommands::WriteResult FileCommands::WritePicture(
 // `result` says how the command goes on. Whatever the answer, the picture
 // stays unsaved and changed: a close prompt never closes a picture that was
 // not written.
-bool FileCommands::answerFailure(Document &document, bool readOnly, const QString &reason,
-    Caller caller, WriteResult &result)
+bool FileCommands::answerFailure(
+    Document &document, bool readOnly, const QString &reason, Caller caller, WriteResult &result)
 {
     if (!readOnly) {
         m_host.show(FileMessages::failed(reason));

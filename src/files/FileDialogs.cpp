@@ -40,8 +40,8 @@ QString qtFilter(const QString &pairs)
     const QStringList parts = pairs.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype k = 0; k + 1 < parts.size(); k += 2)
-        entries.append(parts[k] + QStringLiteral(" (") + withUpperCaseTwins(parts[k + 1])
-            + QLatin1Char(')'));
+        entries.append(
+            parts[k] + QStringLiteral(" (") + withUpperCaseTwins(parts[k + 1]) + QLatin1Char(')'));
     return entries.join(QStringLiteral(";;"));
 }
 

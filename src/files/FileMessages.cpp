@@ -54,9 +54,9 @@ FileMessage readOnly(const QString &caption)
 FileMessage readOnlyInSaveAll(const QString &caption)
 {
     const QString text = QStringLiteral("    文件只读！");
-    FileMessage message = retryOrCancel(caption,
-        CentredText::framed(text, CentredText::blanks(caption, 10, 2)),
-        QStringLiteral("FileReadOnly"));
+    FileMessage message
+        = retryOrCancel(caption, CentredText::framed(text, CentredText::blanks(caption, 10, 2)),
+            QStringLiteral("FileReadOnly"));
     message.buttons = FileMessage::Buttons::AbortRetryIgnore;
     return message;
 }
@@ -68,8 +68,7 @@ FileMessage failed(const QString &reason)
 
 FileMessage refused(const QString &fileName, const QString &reason)
 {
-    return notice(fileName,
-        QStringLiteral("无法打开“%1”：%2").arg(shortName(fileName), reason),
+    return notice(fileName, QStringLiteral("无法打开“%1”：%2").arg(shortName(fileName), reason),
         QStringLiteral("FileRefused"));
 }
 

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QSettings>
+#include <QTranslator>
 
 namespace Application {
 
@@ -29,8 +29,8 @@ void keepNoSettings()
 void speakChinese(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_zh_CN"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(
+            QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
     else
         delete translator;

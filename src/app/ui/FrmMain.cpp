@@ -18,16 +18,16 @@
 #include "widgets/MessageButtons.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
-#include <QTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 
 FrmMain::FrmMain(QWidget *parent)
     : QMainWindow(parent)

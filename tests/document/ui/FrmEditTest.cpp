@@ -1,5 +1,5 @@
-#include "support/MainWindowFixture.h"
 #include "support/FileDialogAnswer.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalAnswer.h"
 
 #include "colour/ui/FrmColorTool.h"

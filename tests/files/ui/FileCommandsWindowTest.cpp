@@ -115,3 +115,15 @@ TEST_F(FileCommandsWindowTest, FilesNamedAtStartOpenAfterTheFirstWindow)
     EXPECT_EQ(module().hEditList(1)->Caption(), "New Picture 1");
     EXPECT_EQ(module().hEditList(2)->Caption(), path("a.bmp"));
 }
+
+TEST_F(FileCommandsWindowTest, CloseAllAsksTheLastCreatedPictureFirst)
+{
+    run("mnuFileNew");
+    run("mnuFileNew");
+    for (int k = 1; k <= 3; ++k)
+        module().hEditList(k)->setDataChanged(true);
+    ModalAnswer cancel({ QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Cancel });
+    run("mnuAllFileClose");
+    EXPECT_EQ(cancel.titles, QStringList({ "New Picture 3", "New Picture 2", "New Picture 1" }));
+    EXPECT_EQ(main.documentWindows().size(), 3);
+}
