@@ -74,8 +74,7 @@ FileMessage refused(const QString &fileName, const QString &reason)
 
 FileMessage incomplete(const QString &fileName, const QString &reason)
 {
-    return notice(fileName,
-        QStringLiteral("“%1”不完整，只显示了能读出的部分：%2").arg(shortName(fileName), reason),
+    return notice(fileName, QStringLiteral("“%1”：%2").arg(shortName(fileName), reason),
         QStringLiteral("FileIncomplete"));
 }
 

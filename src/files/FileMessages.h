@@ -31,7 +31,8 @@ FileMessage readOnlyInSaveAll(const QString &caption);
 FileMessage failed(const QString &reason);
 // Open: a file that is not a picture we read, or damaged beyond use.
 FileMessage refused(const QString &fileName, const QString &reason);
-// Open: a file that stops early; what was complete is shown.
+// Open: a file that stops early; what was complete is shown, and the
+// reason says so.
 FileMessage incomplete(const QString &fileName, const QString &reason);
 
 }
