@@ -245,7 +245,7 @@ void FrmEdit::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_document->placeSelection();
+        m_module.commitSelection(*m_document);
         break;
     default:
         QWidget::keyPressEvent(event);
