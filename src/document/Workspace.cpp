@@ -62,6 +62,8 @@ Document *Workspace::NewPicture()
     document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
     // A resized canvas shows its new size in the colour window.
     connect(document, &Document::canvasResized, this, [this, document] { showSizeOf(*document); });
+    // A selection lifted, pasted or dropped changes what the commands may do.
+    connect(document, &Document::selectionChanged, this, &Workspace::commandsChanged);
     emit documentCreated(document);
     // Sizing the canvas to its window counted as a change; a new picture has none.
     document->setDataChanged(false);
