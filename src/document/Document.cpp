@@ -5,6 +5,7 @@
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
+#include "raster/StretchedCopy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -246,31 +247,18 @@ void Document::stampSelection(quint32 op)
 
 Document::ScaleOutcome Document::scalePicture()
 {
-    const QImage before = m_canvas->Image();
+    const QImage &before = m_canvas->Image();
     const bool enlarge = !hZoomed;
     const int w = enlarge ? before.width() * 3 : std::max(1, before.width() / 3);
     const int h = enlarge ? before.height() * 3 : std::max(1, before.height() / 3);
     if (!PictureSurface::sizeIsAllowed(w, h))
         return ScaleOutcome::TooLarge;
-    setDrawingPixels(w, h);
-    m_canvas->PaintPicture(before, 0, 0, Twips::fromPixels(w), Twips::fromPixels(h), 0, 0,
-        Twips::fromPixels(before.width()), Twips::fromPixels(before.height()));
+    // The surface takes the stretched image and the canvas box follows its
+    // size (followSurfaceSize), past what the handles and size boxes allow.
+    m_canvas->setImage(stretchedCopy(before, w, h));
     hZoomed = enlarge;
     // What was drawn between the sample points is gone after a reduction, and
     // an enlarged picture saved is a different picture: both are changes.
     m_dataChanged = true;
     return enlarge ? ScaleOutcome::Enlarged : ScaleOutcome::Reduced;
-}
-
-void Document::setDrawingPixels(int width, int height)
-{
-    // The scale tool goes past the size the handles and boxes allow, up to
-    // what a surface may hold.
-    m_box.setSize(QSizeF(Twips::fromPixels(width) + CanvasLayout::BorderTwips,
-        Twips::fromPixels(height) + CanvasLayout::BorderTwips));
-    QSignalBlocker quiet(m_canvas.get());
-    m_canvas->resizePixels(width, height);
-    quiet.unblock();
-    m_canvas->Refresh();
-    emit canvasResized();
 }

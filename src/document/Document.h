@@ -132,7 +132,6 @@ signals:
 private:
     Document(std::unique_ptr<UndoHistory> history, QObject *parent);
     void followSurfaceSize();
-    void setDrawingPixels(int width, int height);
 
     std::unique_ptr<PictureSurface> m_canvas;
     std::unique_ptr<UndoHistory> m_history;

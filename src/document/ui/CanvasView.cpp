@@ -71,7 +71,10 @@ void CanvasView::paintEvent(QPaintEvent *event)
     const QImage &image = m_document->Picture1().Image();
     const QRect target(QPoint(BorderPixels, BorderPixels), image.size());
     const RubberBand &band = m_document->rubberBand();
-    for (const QRect &r : event->region()) {
+    // The floating picture is opaque: the canvas under it need not be drawn.
+    const QRegion canvasPart = event->region()
+        - m_document->selection().picturePixels().translated(BorderPixels, BorderPixels);
+    for (const QRect &r : canvasPart) {
         const QRect part = r & target;
         if (part.isEmpty())
             continue;
