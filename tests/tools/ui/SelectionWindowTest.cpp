@@ -9,6 +9,7 @@
 #include "support/ModalAnswer.h"
 #include "support/SurfaceTestUtil.h"
 #include "tools/PaletteValues.h"
+#include "tools/ToolChooser.h"
 #include "tools/ToolCode.h"
 #include "tools/ToolPaletteModel.h"
 
@@ -142,6 +143,18 @@ TEST_F(SelectionWindowTest, CopyAndPasteGoThroughTheSystemClipboard)
     run("mnuEditselect");
     EXPECT_EQ(active()->selection().rect().topLeft(), QPointF(0, 0));
 
+    // The toolbar's Copy and Paste run the same commands, and Copy follows the selection.
+    auto *bar = main.findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+    auto *copyButton = bar->findChild<QAction *>(QStringLiteral("复制"));
+    ASSERT_NE(copyButton, nullptr);
+    EXPECT_TRUE(copyButton->isEnabled());
+    main.tbToolBar_ButtonClick(QStringLiteral("复制"));
+    EXPECT_EQ(
+        QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), original);
+    main.tbToolBar_ButtonClick(QStringLiteral("粘贴"));
+    EXPECT_EQ(active()->selection().rect(),
+        QRectF(0, 0, original.width() * 15.0, original.height() * 15.0));
+
     QGuiApplication::clipboard()->setText(QStringLiteral("no picture"));
     run("mnuEditCls");
     run("mnuEditPaste");
@@ -187,5 +200,18 @@ TEST_F(SelectionWindowTest, TheScaleToolEnlargesTheCanvasWindowAndSetsTheLineWid
     EXPECT_EQ(canvas()->size(), before * 3 + QSize(2, 2));
     EXPECT_EQ(module().tools().values().Text1(), QStringLiteral("3"));
     press(5, 5);
+    EXPECT_EQ(picture(), original);
+}
+
+TEST_F(SelectionWindowTest, ChoosingAnotherToolDropsTheSelectionUnpainted)
+{
+    drag(10, 10, 40, 30);
+    auto *bar = main.findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+    ASSERT_TRUE(bar->findChild<QAction *>(QStringLiteral("复制"))->isEnabled());
+    module().tools().chooser().CommandGotFocus(3); // another palette tool
+    settle();
+    EXPECT_FALSE(active()->hBoolSelect);
+    EXPECT_FALSE(bar->findChild<QAction *>(QStringLiteral("复制"))->isEnabled());
+    EXPECT_FALSE(main.editWindow(1)->Timer1()->isActive());
     EXPECT_EQ(picture(), original);
 }
