@@ -2,12 +2,41 @@
 
 #include "raster/StretchMap.h"
 
+#include <cstdlib>
 #include <cstring>
+
+#include <sys/mman.h>
+
+namespace {
+
+// The enlarged canvas is hundreds of megabytes written once from end to end:
+// in 2 MiB pages the kernel takes one fault where it would take 512.
+constexpr size_t HugePage = size_t(2) << 20;
+
+QImage freshImage(int width, int height)
+{
+    const qsizetype bytesPerLine = qsizetype(width) * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(height);
+    if (bytes < 4 * HugePage)
+        return QImage(width, height, QImage::Format_RGB32);
+    const size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
+    void *memory = std::aligned_alloc(HugePage, rounded);
+    if (!memory)
+        return QImage(width, height, QImage::Format_RGB32);
+#ifdef MADV_HUGEPAGE
+    madvise(memory, rounded, MADV_HUGEPAGE);
+#endif
+    return QImage(
+        static_cast<uchar *>(memory), width, height, bytesPerLine, QImage::Format_RGB32,
+        [](void *p) { std::free(p); }, memory);
+}
+
+}
 
 QImage stretchedCopy(const QImage &source, int width, int height)
 {
     const QImage src = source.convertToFormat(QImage::Format_RGB32);
-    QImage out(width, height, QImage::Format_RGB32);
+    QImage out = freshImage(width, height);
     if (out.isNull() || src.isNull())
         return out;
     out.setDotsPerMeterX(src.dotsPerMeterX());

@@ -26,3 +26,19 @@ TEST(StretchedCopy, MatchesPaintPicturesStretchForEverySize)
             << pair[1].height();
     }
 }
+
+TEST(StretchedCopy, ALargeImageInItsOwnBufferIsRightAndStaysDrawable)
+{
+    const QImage source = noiseImage(1500, 500, 23);
+    const QImage enlarged = stretchedCopy(source, 4500, 1500);
+    for (int y : { 0, 1, 2, 3, 700, 1499 })
+        for (int x : { 0, 1, 2, 3, 2222, 4499 })
+            ASSERT_EQ(enlarged.pixel(x, y), source.pixel(x / 3, y / 3)) << x << "," << y;
+    PictureSurface canvas(1, 1);
+    canvas.setImage(enlarged);
+    canvas.setDrawWidth(3);
+    canvas.Line(0, 0, 4499 * 15.0, 1499 * 15.0, 0x0000FF);
+    EXPECT_TRUE(isColour(canvas, 2000, 2000 / 3, 0x0000FF));
+    EXPECT_EQ(stretchedCopy(canvas.Image(), 1500, 500).size(), QSize(1500, 500));
+    EXPECT_EQ(enlarged.pixel(0, 0), source.pixel(0, 0)) << "the copy kept its own pixels";
+}
