@@ -30,7 +30,7 @@ void ModuleMain::startUp()
 
 std::unique_ptr<CanvasInput> ModuleMain::makeInput(Document &document)
 {
-    return std::make_unique<DocumentCanvasInput>(*this, document);
+    return std::make_unique<DocumentCanvasInput>(*this, document, &m_tools->values());
 }
 
 void ModuleMain::applyPenAndStyles(Document &document)

@@ -1,9 +1,11 @@
 #include "document/Document.h"
 
 #include "base/Twips.h"
+#include "document/FloatingSelection.h"
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
+#include "raster/StretchedCopy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +39,7 @@ Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     , m_canvas(std::make_unique<PictureSurface>(DefaultWidth, DefaultHeight))
     , m_history(std::move(history))
     , m_rubberBand(std::make_unique<RubberBand>())
+    , m_selection(std::make_unique<FloatingSelection>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
 {
@@ -124,6 +127,7 @@ void Document::setInput(std::unique_ptr<CanvasInput> input)
 
 bool Document::cancelSelection()
 {
+    m_selection->clear();
     if (!hBoolSelect)
         return false;
     hBoolSelect = false;
@@ -140,12 +144,121 @@ bool Document::cancelRadius()
     return true;
 }
 
-bool Document::nudgeSelection(double, double)
+void Document::beginMarquee(double x, double y)
 {
-    return false;
+    anchors.hStartx = x;
+    anchors.hStarty = y;
+    m_selection->showMarquee(QRectF(x, y, 1, 1));
 }
 
-bool Document::placeSelection()
+void Document::dragMarquee(double x, double y)
 {
-    return false;
+    // Left and top are not clipped: the marquee may reach past the canvas's
+    // left or top edge.
+    const double sx = anchors.hStartx;
+    const double sy = anchors.hStarty;
+    m_selection->showMarquee(QRectF(std::min(sx, x), std::min(sy, y),
+        std::min(std::abs(x - sx), ScaleWidth()), std::min(std::abs(y - sy), ScaleHeight())));
+}
+
+void Document::liftSelection()
+{
+    if (!m_selection->outline())
+        return;
+    m_selection->lift(*m_canvas);
+    hBoolSelect = true;
+    emit selectionChanged();
+}
+
+void Document::grabSelection(double x, double y)
+{
+    m_grab = QPointF(x, y) - m_selection->rect().topLeft();
+}
+
+void Document::dragSelection(double x, double y)
+{
+    if (!hBoolSelect)
+        return;
+    m_selection->moveTo(x - m_grab.x(), y - m_grab.y());
+    anchors.hStartx = m_selection->rect().left();
+    anchors.hStarty = m_selection->rect().top();
+}
+
+bool Document::nudgeSelection(double dx, double dy)
+{
+    if (!hBoolSelect)
+        return false;
+    const QRectF r = m_selection->rect();
+    m_selection->moveTo(r.left() + dx, r.top() + dy);
+    return true;
+}
+
+void Document::resizeSelection(SelectionFrame::Handle handle, double x, double y)
+{
+    if (!hBoolSelect)
+        return;
+    // The offset is measured from where the handle stands now, as a handle
+    // reports the pointer in its own coordinates.
+    const QRectF at = m_selection->frame().handle(handle);
+    const QRectF rect
+        = SelectionFrame::resized(m_selection->rect(), handle, x - at.left(), y - at.top());
+    m_selection->reselect(rect, *m_canvas);
+    anchors.hStartx = rect.left();
+    anchors.hStarty = rect.top();
+}
+
+void Document::pasteSelection(const QImage &pixels)
+{
+    m_selection->place(pixels, anchors.hStartx, anchors.hStarty);
+    if (!hBoolSelect) {
+        hBoolSelect = true;
+        emit selectionChanged();
+    }
+}
+
+void Document::selectAll()
+{
+    m_selection->place(m_canvas->Image(), 0, 0);
+    anchors.hStartx = 0;
+    anchors.hStarty = 0;
+    if (!hBoolSelect) {
+        hBoolSelect = true;
+        emit selectionChanged();
+    }
+}
+
+bool Document::clearSelection(ColourValue colour)
+{
+    if (!hBoolSelect)
+        return false;
+    m_selection->fill(colour);
+    return true;
+}
+
+QRectF Document::selectionLanding() const
+{
+    return m_selection->landing(ScaleWidth(), ScaleHeight());
+}
+
+void Document::stampSelection(quint32 op)
+{
+    m_selection->stampOnto(*m_canvas, op);
+}
+
+Document::ScaleOutcome Document::scalePicture()
+{
+    const QImage &before = m_canvas->Image();
+    const bool enlarge = !hZoomed;
+    const int w = enlarge ? before.width() * 3 : std::max(1, before.width() / 3);
+    const int h = enlarge ? before.height() * 3 : std::max(1, before.height() / 3);
+    if (!PictureSurface::sizeIsAllowed(w, h))
+        return ScaleOutcome::TooLarge;
+    // The surface takes the stretched image and the canvas box follows its
+    // size (followSurfaceSize), past what the handles and size boxes allow.
+    m_canvas->setImage(stretchedCopy(before, w, h));
+    hZoomed = enlarge;
+    // What was drawn between the sample points is gone after a reduction, and
+    // an enlarged picture saved is a different picture: both are changes.
+    m_dataChanged = true;
+    return enlarge ? ScaleOutcome::Enlarged : ScaleOutcome::Reduced;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/ColourValue.h"
 #include "document/CanvasInput.h"
 #include "document/CanvasLayout.h"
 #include "document/FigureAnchors.h"
+#include "document/SelectionFrame.h"
 
 #include <QObject>
 #include <QPointF>
@@ -12,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class FloatingSelection;
 class HistoryBudget;
 class PictureSurface;
 class RubberBand;
@@ -66,6 +69,8 @@ public:
     FigureAnchors anchors;
     std::optional<bool> hBanJingOk;
     bool hBoolSelect = false;
+    // The scale tool has enlarged the picture three times.
+    bool hZoomed = false;
 
     // The figure bounding box starts over.
     void resetFigureBox() { anchors.resetFigureBox(); }
@@ -77,15 +82,42 @@ public:
     void setInput(std::unique_ptr<CanvasInput> input);
     // Asks the window to pop up the Edit menu at a canvas point (twips).
     void requestEditMenu(double x, double y) { emit editMenuRequested(QPointF(x, y)); }
+    void tellUser(const QString &text) { emit userNotice(text); }
 
     // Drops a floating selection without painting it; false when there was none.
     bool cancelSelection();
     // Forgets a fixed arc or sector radius; false when none was fixed.
     bool cancelRadius();
-    // Keys that act on a floating selection. The region tool supplies the
-    // selection itself; until one exists these report that nothing happened.
+    // The floating selection `PictureCopy` with its outlines and handles.
+    FloatingSelection &selection() { return *m_selection; }
+    const FloatingSelection &selection() const { return *m_selection; }
+    // The region tool: a press starts a marquee at the point (hStartx,
+    // hStarty), a move drags it out, the release lifts the pixels under it.
+    void beginMarquee(double x, double y);
+    void dragMarquee(double x, double y);
+    void liftSelection();
+    // Dragging the floating picture: the press point inside it, then each
+    // pointer position (canvas twips); the new top-left becomes hStartx, hStarty.
+    void grabSelection(double x, double y);
+    void dragSelection(double x, double y);
+    // An arrow key: moves a floating selection; hStartx, hStarty stay.
     bool nudgeSelection(double dx, double dy);
-    bool placeSelection();
+    // A handle held at the canvas point (x, y) moves the edges it sits on and
+    // selects the canvas pixels of the new rectangle.
+    void resizeSelection(SelectionFrame::Handle handle, double x, double y);
+    // Paste: `pixels` float at (hStartx, hStarty), replacing a floating picture.
+    void pasteSelection(const QImage &pixels);
+    // Select all: the whole canvas floats at (0, 0).
+    void selectAll();
+    // Clear: the floating picture becomes a solid block of `colour`.
+    bool clearSelection(ColourValue colour);
+    // Where a commit lands (the undo rectangle, twips) and the commit's paint.
+    QRectF selectionLanding() const;
+    void stampSelection(quint32 op);
+
+    // The scale tool: enlarges three times, or reduces back when enlarged.
+    enum class ScaleOutcome { Enlarged, Reduced, TooLarge };
+    ScaleOutcome scalePicture();
 
 signals:
     void captionChanged();
@@ -94,6 +126,8 @@ signals:
     void selectionChanged();
     void radiusCancelled();
     void editMenuRequested(const QPointF &at);
+    // Something the user is to be told in a message box.
+    void userNotice(const QString &text);
 
 private:
     Document(std::unique_ptr<UndoHistory> history, QObject *parent);
@@ -102,6 +136,9 @@ private:
     std::unique_ptr<PictureSurface> m_canvas;
     std::unique_ptr<UndoHistory> m_history;
     std::unique_ptr<RubberBand> m_rubberBand;
+    std::unique_ptr<FloatingSelection> m_selection;
+    // Where the floating picture was grabbed, inside it (hLastX, hLastY of a drag).
+    QPointF m_grab;
     std::unique_ptr<CanvasInput> m_input;
     QString m_caption;
     QString m_tag;

@@ -1,8 +1,11 @@
 #include "document/Workspace.h"
 
+#include "base/Twips.h"
 #include "document/CanvasInput.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "document/FloatingSelection.h"
+#include "document/PictureClipboard.h"
 #include "history/HistoryBudget.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -59,6 +62,8 @@ Document *Workspace::NewPicture()
     document->setCaption(QStringLiteral("New Picture ") + QString::number(m_pictureCount));
     // A resized canvas shows its new size in the colour window.
     connect(document, &Document::canvasResized, this, [this, document] { showSizeOf(*document); });
+    // A selection lifted, pasted or dropped changes what the commands may do.
+    connect(document, &Document::selectionChanged, this, &Workspace::commandsChanged);
     emit documentCreated(document);
     // Sizing the canvas to its window counted as a change; a new picture has none.
     document->setDataChanged(false);
@@ -201,4 +206,54 @@ void Workspace::ResetTextBox()
 {
     if (m_active)
         emit textBoxReset(m_active);
+}
+
+bool Workspace::commitSelection(Document &document)
+{
+    if (!document.hBoolSelect)
+        return false;
+    const QRectF land = document.selectionLanding();
+    constexpr double onePixel = Twips::PerPixel;
+    TakeUndoSnapshot(document, land.left(), land.top(), std::max(0.0, land.width() + onePixel),
+        std::max(0.0, land.height() + onePixel));
+    document.stampSelection(quint32(m_pasteMode.value()));
+    document.cancelSelection();
+    document.setDataChanged(true);
+    emit commandsChanged();
+    return true;
+}
+
+void Workspace::EditCopy(PictureClipboard &clipboard)
+{
+    if (!m_active || !m_active->hBoolSelect)
+        return;
+    clipboard.setImage(m_active->selection().picture().Image());
+}
+
+Workspace::PasteOutcome Workspace::EditPaste(const PictureClipboard &clipboard)
+{
+    if (!m_active)
+        return PasteOutcome::Nothing;
+    const QImage image = clipboard.image();
+    if (image.isNull())
+        return PasteOutcome::Nothing;
+    if (!PictureSurface::sizeIsAllowed(image.width(), image.height()))
+        return PasteOutcome::TooLarge;
+    m_active->pasteSelection(image);
+    emit commandsChanged();
+    return PasteOutcome::Pasted;
+}
+
+void Workspace::EditSelectAll()
+{
+    if (!m_active)
+        return;
+    m_active->selectAll();
+    emit commandsChanged();
+}
+
+void Workspace::EditClear()
+{
+    if (m_active)
+        m_active->clearSelection(m_colourTool->PictureFillColor());
 }

@@ -14,6 +14,7 @@ class CanvasInput;
 class ColourToolModel;
 class Document;
 class HistoryBudget;
+class PictureClipboard;
 
 // What the tools, the colour rules and the windows share: the open documents
 // and the active one, the tool and style choices, the draw and paste modes
@@ -92,6 +93,17 @@ public:
     void redo();
     void CancelSelection();
     void CancelRadius();
+
+    // Puts the document's floating selection down: the undo snapshot of where
+    // it lands (clipped to the canvas, a pixel larger), then its pixels with
+    // the paste mode; the picture counts as changed. False without one.
+    bool commitSelection(Document &document);
+    // The Edit menu's selection commands on the active document.
+    void EditCopy(PictureClipboard &clipboard);
+    enum class PasteOutcome { Nothing, Pasted, TooLarge };
+    PasteOutcome EditPaste(const PictureClipboard &clipboard);
+    void EditSelectAll();
+    void EditClear();
     // Hides the active document's text box and empties it, and sets its
     // label back to "H": choosing any tool but text ends the text box.
     void ResetTextBox();

@@ -365,7 +365,9 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
         const auto *srcRow = reinterpret_cast<const quint32 *>(src.constScanLine(rows.source(j)));
         auto *dstRow
             = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j)) + columns.first();
-        if (columns.isIdentity())
+        if (columns.isIdentity() && op == RasterOp::SRCCOPY)
+            std::memcpy(dstRow, srcRow + columns.source(0), size_t(count) * 4);
+        else if (columns.isIdentity())
             RasterOp::blitRow(dstRow, srcRow + columns.source(0), count, blit);
         else
             RasterOp::blitRowGathered(dstRow, srcRow, columns.sources(), count, blit);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Document;
 class PictureSurface;
 class RubberBand;
 struct FigureAnchors;
@@ -36,4 +37,15 @@ public:
     virtual void showPointer(const QString &text) = 0;
     // The Edit menu pops up at this canvas point (twips).
     virtual void popUpEditMenu(double x, double y) = 0;
+
+    // The document drawn on, for the tools that work on it whole (the region
+    // and scale tools); none where only a canvas is given.
+    virtual Document *document() { return nullptr; }
+    // Puts the document's floating selection down with the paste mode (an
+    // undo step); false without one.
+    virtual bool commitSelection() { return false; }
+    // The tool palette's line width box `Text1` gets this text.
+    virtual void setLineWidthText(const QString &) { }
+    // A message for the user (a box the window shows).
+    virtual void tellUser(const QString &) { }
 };

@@ -5,6 +5,7 @@
 #include "tools/CanvasToolHost.h"
 #include "tools/FigureTools.h"
 #include "tools/PointerTools.h"
+#include "tools/SelectionTools.h"
 #include "tools/ToolCode.h"
 
 namespace {
@@ -16,6 +17,8 @@ constexpr double OnePixel = 15;
 CanvasTools::CanvasTools(CanvasToolHost &host)
     : m_host(host)
 {
+    m_tools[ToolCode::SelectRegion] = std::make_unique<SelectRegionTool>();
+    m_tools[ToolCode::ScaleImage] = std::make_unique<ScaleTool>();
     m_tools[ToolCode::Line] = std::make_unique<LineTool>();
     m_tools[ToolCode::Ellipse] = std::make_unique<EllipseTool>();
     m_tools[ToolCode::Rectangle] = std::make_unique<RectangleTool>();

@@ -5,10 +5,13 @@
 #include "document/Workspace.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
+#include "tools/PaletteValues.h"
 
-DocumentCanvasInput::DocumentCanvasInput(Workspace &module, Document &document)
+DocumentCanvasInput::DocumentCanvasInput(
+    Workspace &module, Document &document, PaletteValues *palette)
     : m_module(module)
     , m_document(document)
+    , m_palette(palette)
     , m_tools(*this)
 { }
 
@@ -68,4 +71,20 @@ void DocumentCanvasInput::showPointer(const QString &text)
 void DocumentCanvasInput::popUpEditMenu(double x, double y)
 {
     m_document.requestEditMenu(x, y);
+}
+
+bool DocumentCanvasInput::commitSelection()
+{
+    return m_module.commitSelection(m_document);
+}
+
+void DocumentCanvasInput::setLineWidthText(const QString &text)
+{
+    if (m_palette)
+        m_palette->setText1(text);
+}
+
+void DocumentCanvasInput::tellUser(const QString &text)
+{
+    m_document.tellUser(text);
 }

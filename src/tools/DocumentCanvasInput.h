@@ -5,6 +5,7 @@
 #include "tools/CanvasTools.h"
 
 class Document;
+class PaletteValues;
 class Workspace;
 
 // A document's canvas input: the canvas tools drawing on that document, with
@@ -13,7 +14,8 @@ class Workspace;
 class DocumentCanvasInput : public CanvasInput, private CanvasToolHost
 {
 public:
-    DocumentCanvasInput(Workspace &module, Document &document);
+    // `palette` holds the line width box the scale tool sets; may be null.
+    DocumentCanvasInput(Workspace &module, Document &document, PaletteValues *palette = nullptr);
 
     void mouseDown(const CanvasMouse &event) override { m_tools.mouseDown(event); }
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
@@ -33,8 +35,13 @@ private:
     void setDataChanged() override;
     void showPointer(const QString &text) override;
     void popUpEditMenu(double x, double y) override;
+    Document *document() override { return &m_document; }
+    bool commitSelection() override;
+    void setLineWidthText(const QString &text) override;
+    void tellUser(const QString &text) override;
 
     Workspace &m_module;
     Document &m_document;
+    PaletteValues *m_palette = nullptr;
     CanvasTools m_tools;
 };

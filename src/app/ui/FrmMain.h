@@ -90,6 +90,7 @@ private:
     void on(const char *name, std::function<void()> handler);
     void mnuFileNew_Click();
     void mnuFileClose_Click();
+    void mnuEditPaste_Click();
     void mnuAllFileClose_Click();
     void mnuWindowmax_Click();
     void toggleBar(const QString &itemName, QWidget *bar);

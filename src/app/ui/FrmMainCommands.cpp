@@ -7,6 +7,7 @@
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/MainToolBar.h"
+#include "app/ui/SystemPictureClipboard.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ui/FrmEdit.h"
@@ -52,6 +53,13 @@ void FrmMain::registerCommands()
     on("mnuFileExit", [this] { close(); });
     on("mnuEditUndo", [this] { m_module->undo(); });
     on("mnuEditRedo", [this] { m_module->redo(); });
+    on("mnuEditCopy", [this] {
+        SystemPictureClipboard clipboard;
+        m_module->EditCopy(clipboard);
+    });
+    on("mnuEditPaste", [this] { mnuEditPaste_Click(); });
+    on("mnuEditselect", [this] { m_module->EditSelectAll(); });
+    on("mnuEditCls", [this] { m_module->EditClear(); });
     for (const ModeMenu *modes : { &m_module->mnudrawmode(), &m_module->mnupastemode() }) {
         const bool draw = modes == &m_module->mnudrawmode();
         for (const ModeItem &item : modes->items()) {
@@ -91,6 +99,22 @@ void FrmMain::registerCommands()
 void FrmMain::mnuFileNew_Click()
 {
     m_module->FileNew();
+}
+
+void FrmMain::mnuEditPaste_Click()
+{
+    SystemPictureClipboard clipboard;
+    if (m_module->EditPaste(clipboard) != ModuleMain::PasteOutcome::TooLarge)
+        return;
+    const QImage image = clipboard.image();
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+        QStringLiteral("剪贴板上的图片有 %1 × %2 像素，太大，不能粘贴。")
+            .arg(image.width())
+            .arg(image.height()),
+        QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("PasteTooLarge"));
+    useChineseButtonTexts(box);
+    box.exec();
 }
 
 void FrmMain::mnuFileClose_Click()

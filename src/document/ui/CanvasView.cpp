@@ -3,6 +3,7 @@
 #include "base/Twips.h"
 #include "document/CanvasInput.h"
 #include "document/Document.h"
+#include "document/FloatingSelection.h"
 #include "document/RubberBand.h"
 #include "raster/PictureSurface.h"
 
@@ -10,6 +11,10 @@
 #include <QPainter>
 
 namespace {
+
+// The handles are yellow; the outlines dotted, one black and one in the
+// window's colour, shown in turn.
+const QColor HandleColour(255, 255, 0);
 
 CanvasMouse toCanvas(const QMouseEvent &event)
 {
@@ -42,6 +47,8 @@ CanvasView::CanvasView(Document &document, QWidget *parent)
         [this](const QRect &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
     connect(&document.rubberBand(), &RubberBand::changed, this,
         [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
+    connect(&document.selection(), &FloatingSelection::changed, this,
+        [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
 }
 
 CanvasInput *CanvasView::input() const
@@ -64,7 +71,10 @@ void CanvasView::paintEvent(QPaintEvent *event)
     const QImage &image = m_document->Picture1().Image();
     const QRect target(QPoint(BorderPixels, BorderPixels), image.size());
     const RubberBand &band = m_document->rubberBand();
-    for (const QRect &r : event->region()) {
+    // The floating picture is opaque: the canvas under it need not be drawn.
+    const QRegion canvasPart = event->region()
+        - m_document->selection().picturePixels().translated(BorderPixels, BorderPixels);
+    for (const QRect &r : canvasPart) {
         const QRect part = r & target;
         if (part.isEmpty())
             continue;
@@ -78,26 +88,98 @@ void CanvasView::paintEvent(QPaintEvent *event)
             painter.drawImage(part, image, pixels);
         }
     }
+    paintSelection(painter, event->region());
     // What the border does not reach (a box narrower than its drawing) is the window's colour.
     const QRegion rest = QRegion(rect().adjusted(1, 1, -1, -1)) - QRegion(target);
     for (const QRect &r : rest)
         painter.fillRect(r, palette().window());
 }
 
+void CanvasView::paintSelection(QPainter &painter, const QRegion &region) const
+{
+    const FloatingSelection &selection = m_document->selection();
+    if (!region.intersects(selection.shownPixels().translated(BorderPixels, BorderPixels)))
+        return;
+    painter.save();
+    painter.setClipRegion(region & QRegion(rect().adjusted(1, 1, -1, -1)));
+    painter.translate(BorderPixels, BorderPixels);
+    if (selection.pictureShown())
+        painter.drawImage(selection.picturePixels().topLeft(), selection.picture().Image());
+    if (selection.outline() && (selection.shape1Visible() || selection.shape2Visible())) {
+        QPen pen(selection.shape1Visible() ? QColor(Qt::black) : palette().window().color());
+        pen.setStyle(Qt::DotLine);
+        pen.setWidth(0);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const QRect outline = Twips::toPixelRect(*selection.outline());
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    }
+    if (selection.handlesShown()) {
+        for (const QRectF &handle : selection.frame().handles)
+            painter.fillRect(Twips::toPixelRect(handle), HandleColour);
+    }
+    painter.restore();
+}
+
+bool CanvasView::pressSelection(QMouseEvent *event)
+{
+    if (!m_document || !m_document->hBoolSelect)
+        return false;
+    const CanvasMouse at = toCanvas(*event);
+    const QPoint pixel = (event->position() - QPointF(BorderPixels, BorderPixels)).toPoint();
+    const FloatingSelection &selection = m_document->selection();
+    const SelectionFrame::Layout frame = selection.frame();
+    for (int k = SelectionFrame::HandleCount - 1; k >= 0; --k) {
+        if (Twips::toPixelRect(frame.handles[k]).contains(pixel)) {
+            if (event->button() == Qt::LeftButton) {
+                m_held = Held::Handle;
+                m_handle = SelectionFrame::Handle(k);
+            }
+            return true;
+        }
+    }
+    if (!selection.picturePixels().contains(pixel))
+        return false;
+    if (event->button() == Qt::LeftButton) {
+        m_held = Held::Picture;
+        m_document->grabSelection(at.x, at.y);
+    } else if (event->button() == Qt::RightButton) {
+        m_document->requestEditMenu(at.x, at.y);
+    }
+    return true;
+}
+
 void CanvasView::mousePressEvent(QMouseEvent *event)
 {
+    if (pressSelection(event))
+        return;
     if (CanvasInput *target = input())
         target->mouseDown(toCanvas(*event));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_held != Held::Nothing) {
+        const CanvasMouse at = toCanvas(*event);
+        if (!m_document || !(event->buttons() & Qt::LeftButton))
+            return;
+        if (m_held == Held::Picture)
+            m_document->dragSelection(at.x, at.y);
+        else
+            m_document->resizeSelection(m_handle, at.x, at.y);
+        return;
+    }
     if (CanvasInput *target = input())
         target->mouseMove(toCanvas(*event));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_held != Held::Nothing) {
+        if (event->button() == Qt::LeftButton)
+            m_held = Held::Nothing;
+        return;
+    }
     if (CanvasInput *target = input())
         target->mouseUp(toCanvas(*event));
 }

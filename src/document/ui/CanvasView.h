@@ -1,7 +1,11 @@
 #pragma once
 
+#include "document/SelectionFrame.h"
+
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class CanvasInput;
 class Document;
@@ -27,6 +31,14 @@ protected:
 
 private:
     CanvasInput *input() const;
+    // A press on the floating picture or one of its handles belongs to the
+    // selection, not to the tool: true when it was taken.
+    bool pressSelection(QMouseEvent *event);
+    void paintSelection(QPainter &painter, const QRegion &region) const;
 
     QPointer<Document> m_document;
+    // What the left button holds since its press on the selection.
+    enum class Held { Nothing, Picture, Handle };
+    Held m_held = Held::Nothing;
+    SelectionFrame::Handle m_handle = SelectionFrame::Handle::RightDown;
 };

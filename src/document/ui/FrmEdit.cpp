@@ -5,6 +5,7 @@
 #include "base/Twips.h"
 #include "document/CanvasInput.h"
 #include "document/Document.h"
+#include "document/FloatingSelection.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
 #include "raster/PictureSurface.h"
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <memory>
 
@@ -46,6 +48,7 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     , m_hScroll(new QScrollBar(Qt::Horizontal, this))
     , m_vScroll(new QScrollBar(Qt::Vertical, this))
     , m_hword(new QPlainTextEdit(m_viewport))
+    , m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("FrmEdit"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -73,6 +76,14 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
         layoutScrollBars();
     });
     connect(&document, &Document::editMenuRequested, this, &FrmEdit::popUpEditMenu);
+    connect(&document, &Document::userNotice, this, &FrmEdit::showNotice);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(100);
+    connect(m_timer1, &QTimer::timeout, this, [this] {
+        if (m_document)
+            m_document->selection().blink();
+    });
+    connect(&document.selection(), &FloatingSelection::changed, this, &FrmEdit::followSelection);
     connect(
         &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
             if (picture == m_document)
@@ -99,6 +110,24 @@ void FrmEdit::popUpEditMenu(const QPointF &at)
         QMetaObject::invokeMethod(this, &FrmEdit::editMenuClosed, Qt::QueuedConnection);
     });
     menu->popup(m_canvas->mapToGlobal(local));
+}
+
+void FrmEdit::followSelection()
+{
+    // The timer runs exactly while outlines are shown.
+    const bool outlined = m_document && m_document->selection().outline().has_value();
+    if (outlined && !m_timer1->isActive())
+        m_timer1->start();
+    else if (!outlined)
+        m_timer1->stop();
+}
+
+void FrmEdit::showNotice(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("NoticeBox"));
+    useChineseButtonTexts(box);
+    box.exec();
 }
 
 void FrmEdit::editMenuClosed()
@@ -245,7 +274,7 @@ void FrmEdit::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_document->placeSelection();
+        m_module.commitSelection(*m_document);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -12,6 +12,7 @@ class Document;
 class ModuleMain;
 class QPlainTextEdit;
 class QScrollBar;
+class QTimer;
 class SizeHandleWidget;
 
 // The document window: a view of one Document. It places the canvas
@@ -31,6 +32,8 @@ public:
     QScrollBar *HScroll1() const { return m_hScroll; }
     QScrollBar *VScroll1() const { return m_vScroll; }
     QPlainTextEdit *hword() const { return m_hword; }
+    // Blinks the selection outlines while there are outlines to blink.
+    QTimer *Timer1() const { return m_timer1; }
 
     // Sizes the first canvas to what the window shows (the window's load).
     void load();
@@ -46,6 +49,8 @@ protected:
 
 private:
     void popUpEditMenu(const QPointF &at);
+    void followSelection();
+    void showNotice(const QString &text);
     void editMenuClosed();
     void layoutScrollBars();
     void layoutCanvas();
@@ -65,4 +70,5 @@ private:
     QScrollBar *m_hScroll = nullptr;
     QScrollBar *m_vScroll = nullptr;
     QPlainTextEdit *m_hword = nullptr;
+    QTimer *m_timer1 = nullptr;
 };

@@ -1,0 +1,84 @@
+// Putting a floating selection down and the scale tool, on a 2402 x 2002
+// canvas, against one memcpy of the canvas.
+#include "MemcpyFloor.h"
+
+#include "document/Document.h"
+#include "document/FloatingSelection.h"
+#include "document/Workspace.h"
+#include "raster/PictureSurface.h"
+#include "raster/RasterOp.h"
+#include "support/SurfaceTestUtil.h"
+
+namespace {
+
+void BM_Memcpy(benchmark::State &state)
+{
+    memcpyCanvas(state);
+}
+
+// Select all, then the commit: the undo snapshot of the whole canvas and the
+// paint with the paste mode.
+void BM_CommitSelection(benchmark::State &state, quint32 op)
+{
+    Workspace workspace;
+    Document *document = workspace.NewPicture();
+    document->Picture1().resizePixels(2402, 2002);
+    document->Picture1().setImage(noiseImage(2402, 2002, 3));
+    workspace.SetPasteMode(op);
+    for (auto _ : state) {
+        state.PauseTiming();
+        workspace.EditSelectAll();
+        state.ResumeTiming();
+        workspace.commitSelection(*document);
+    }
+}
+
+// The paint alone, without the undo snapshot: a floating picture of the
+// whole canvas put down over a canvas that holds its own pixels.
+void BM_StampSelection(benchmark::State &state, quint32 op)
+{
+    Document document;
+    document.Picture1().resizePixels(2402, 2002);
+    document.Picture1().setImage(noiseImage(2402, 2002, 3));
+    document.selectAll();
+    document.selection().picture().PSet(0, 0); // its own pixels, not shared with the canvas
+    for (auto _ : state)
+        document.stampSelection(op);
+}
+
+void BM_ScaleUp(benchmark::State &state)
+{
+    Document document;
+    document.Picture1().resizePixels(2402, 2002);
+    document.Picture1().setImage(noiseImage(2402, 2002, 5));
+    for (auto _ : state) {
+        document.scalePicture();
+        state.PauseTiming();
+        document.scalePicture();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ScaleDown(benchmark::State &state)
+{
+    Document document;
+    document.Picture1().resizePixels(2402, 2002);
+    document.Picture1().setImage(noiseImage(2402, 2002, 5));
+    for (auto _ : state) {
+        state.PauseTiming();
+        document.scalePicture();
+        state.ResumeTiming();
+        document.scalePicture();
+    }
+}
+
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CommitSelection, SRCCOPY, RasterOp::SRCCOPY)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CommitSelection, SRCINVERT, RasterOp::SRCINVERT)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StampSelection, SRCCOPY, RasterOp::SRCCOPY)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StampSelection, SRCINVERT, RasterOp::SRCINVERT)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleDown)->Unit(benchmark::kMillisecond);
+
+}
