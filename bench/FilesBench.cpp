@@ -1,5 +1,6 @@
 // Saving the largest canvas (2402 x 2002) as a BMP in memory: our encoder
 // against Qt's own BMP writer on the same picture.
+#include "BenchPictures.h"
 #include "files/BmpRowPacker.h"
 #include "files/PictureWriter.h"
 
@@ -12,15 +13,7 @@ namespace {
 
 const QImage &largestCanvas()
 {
-    static const QImage image = [] {
-        QImage canvas(2402, 2002, QImage::Format_RGB32);
-        for (int y = 0; y < canvas.height(); ++y) {
-            auto *row = reinterpret_cast<QRgb *>(canvas.scanLine(y));
-            for (int x = 0; x < canvas.width(); ++x)
-                row[x] = qRgb((x * 7) ^ y, (y * 13 + x) & 0xFF, (x + y * 3) & 0xFF);
-        }
-        return canvas;
-    }();
+    static const QImage image = photograph(2402, 2002);
     return image;
 }
 

@@ -1,5 +1,6 @@
 // The edit history on a 2402 x 2002 canvas (the largest the size boxes allow)
 // with a drawing on it: whole-canvas snapshots as freehand strokes take them.
+#include "BenchPictures.h"
 #include "base/Twips.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -18,24 +19,6 @@ constexpr double H = CanvasHeight * Twips::PerPixel;
 double px(int pixels)
 {
     return Twips::fromPixels(pixels);
-}
-
-// A pasted photograph: smooth shading with sensor noise, which no run-length
-// coder shrinks.
-QImage photograph(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    quint32 seed = 12345;
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const int noise = int(seed >> 29);
-            row[x] = qRgb((x * 255 / width + noise) & 0xFF, (y * 255 / height + noise) & 0xFF,
-                (128 + noise) & 0xFF);
-        }
-    }
-    return image;
 }
 
 // Boxes in solid and hatched fills, ellipses, wide and dashed lines, text and

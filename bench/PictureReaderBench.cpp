@@ -1,6 +1,7 @@
 // Opening a 2402 x 2002 picture (the largest canvas the size boxes allow):
 // the reader, file to canvas image, against Qt's own QImage::load of the
 // same file. The files are made once in a temporary folder.
+#include "BenchPictures.h"
 #include "files/PictureReader.h"
 
 #include <QImage>
@@ -13,24 +14,6 @@ namespace {
 constexpr int Width = 2402;
 constexpr int Height = 2002;
 
-// Smooth gradients with edges and noise, so the JPEG is not trivially small.
-QImage photoLike()
-{
-    QImage image(Width, Height, QImage::Format_RGB32);
-    quint32 noise = 12345;
-    for (int y = 0; y < Height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < Width; ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int grain = int(noise >> 28);
-            const int ring = ((x - 1200) * (x - 1200) + (y - 1000) * (y - 1000)) / 4000 % 2;
-            line[x] = qRgb((x * 255 / Width + grain) & 0xFF, (y * 255 / Height + grain) & 0xFF,
-                ring ? 200 : (x ^ y) & 0xFF);
-        }
-    }
-    return image;
-}
-
 struct Files
 {
     QTemporaryDir dir;
@@ -39,7 +22,7 @@ struct Files
 
     Files()
     {
-        const QImage image = photoLike();
+        const QImage image = photograph(Width, Height);
         bmp = dir.filePath(QStringLiteral("picture.bmp"));
         jpeg = dir.filePath(QStringLiteral("picture.jpg"));
         image.convertToFormat(QImage::Format_RGB888).save(bmp, "BMP");
