@@ -5,6 +5,8 @@
 #include "document/Document.h"
 #include "document/FloatingSelection.h"
 #include "document/Workspace.h"
+#include "history/UndoHistory.h"
+#include "raster/LargeImageMemory.h"
 #include "raster/PictureSurface.h"
 #include "raster/RasterOp.h"
 #include "support/SurfaceTestUtil.h"
@@ -46,6 +48,24 @@ void BM_StampSelection(benchmark::State &state, quint32 op)
         document.stampSelection(op);
 }
 
+// What the commit leaves for idle time: cutting the held whole-canvas step
+// into tiles.
+void BM_PackHeldStep(benchmark::State &state)
+{
+    Workspace workspace;
+    Document *document = workspace.NewPicture();
+    document->Picture1().resizePixels(2402, 2002);
+    document->Picture1().setImage(noiseImage(2402, 2002, 3));
+    workspace.SetPasteMode(RasterOp::SRCINVERT);
+    for (auto _ : state) {
+        state.PauseTiming();
+        workspace.EditSelectAll();
+        workspace.commitSelection(*document);
+        state.ResumeTiming();
+        document->history().packHeldSnapshots();
+    }
+}
+
 void BM_ScaleUp(benchmark::State &state)
 {
     Document document;
@@ -55,6 +75,22 @@ void BM_ScaleUp(benchmark::State &state)
         document.scalePicture();
         state.PauseTiming();
         document.scalePicture();
+        state.ResumeTiming();
+    }
+}
+
+// The first enlargement, with no spare memory to reuse: the kernel faults
+// in and clears every page first.
+void BM_ScaleUpColdMemory(benchmark::State &state)
+{
+    Document document;
+    document.Picture1().resizePixels(2402, 2002);
+    document.Picture1().setImage(noiseImage(2402, 2002, 5));
+    for (auto _ : state) {
+        document.scalePicture();
+        state.PauseTiming();
+        document.scalePicture();
+        LargeImageMemory::releaseSpare();
         state.ResumeTiming();
     }
 }
@@ -78,7 +114,9 @@ BENCHMARK_CAPTURE(BM_CommitSelection, SRCINVERT, RasterOp::SRCINVERT)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StampSelection, SRCCOPY, RasterOp::SRCCOPY)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StampSelection, SRCINVERT, RasterOp::SRCINVERT)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PackHeldStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScaleUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleUpColdMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScaleDown)->Unit(benchmark::kMillisecond);
 
 }

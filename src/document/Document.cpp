@@ -255,7 +255,10 @@ Document::ScaleOutcome Document::scalePicture()
         return ScaleOutcome::TooLarge;
     // The surface takes the stretched image and the canvas box follows its
     // size (followSurfaceSize), past what the handles and size boxes allow.
-    m_canvas->setImage(stretchedCopy(before, w, h));
+    QImage scaled = stretchedCopy(before, w, h);
+    if (scaled.isNull())
+        return ScaleOutcome::OutOfMemory;
+    m_canvas->setImage(std::move(scaled));
     hZoomed = enlarge;
     // What was drawn between the sample points is gone after a reduction, and
     // an enlarged picture saved is a different picture: both are changes.

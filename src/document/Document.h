@@ -115,8 +115,9 @@ public:
     QRectF selectionLanding() const;
     void stampSelection(quint32 op);
 
-    // The scale tool: enlarges three times, or reduces back when enlarged.
-    enum class ScaleOutcome { Enlarged, Reduced, TooLarge };
+    // The scale tool: enlarges three times, or reduces back when enlarged. The
+    // picture stays as it was when it would grow too large or memory runs out.
+    enum class ScaleOutcome { Enlarged, Reduced, TooLarge, OutOfMemory };
     ScaleOutcome scalePicture();
 
 signals:

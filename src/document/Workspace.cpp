@@ -10,6 +10,8 @@
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 
+#include <QTimer>
+
 #include <algorithm>
 
 namespace {
@@ -208,14 +210,42 @@ void Workspace::ResetTextBox()
         emit textBoxReset(m_active);
 }
 
+namespace {
+
+bool coversMostOfCanvas(const QRectF &step, const PictureSurface &canvas)
+{
+    const QRect pixels = Twips::toPixelRect(step) & canvas.pixelRect();
+    const qint64 canvasArea = qint64(canvas.pixelWidth()) * canvas.pixelHeight();
+    return 2 * qint64(pixels.width()) * pixels.height() >= canvasArea;
+}
+
+}
+
+// Putting down a selection over most of the canvas rewrites the canvas into a
+// fresh buffer (its pixels are then shared with the step), so the old buffer
+// becomes the undo step without a copy; it is cut into shared tiles once the
+// program is idle.
+void Workspace::holdUndoSnapshot(Document &document, const QRectF &step)
+{
+    document.history().holdSnapshot(
+        document.Picture1(), step.left(), step.top(), step.width(), step.height());
+    emit commandsChanged();
+    document.resetFigureBox();
+    QTimer::singleShot(0, &document, [&document] { document.history().packHeldSnapshots(); });
+}
+
 bool Workspace::commitSelection(Document &document)
 {
     if (!document.hBoolSelect)
         return false;
     const QRectF land = document.selectionLanding();
     constexpr double onePixel = Twips::PerPixel;
-    TakeUndoSnapshot(document, land.left(), land.top(), std::max(0.0, land.width() + onePixel),
+    const QRectF step(land.left(), land.top(), std::max(0.0, land.width() + onePixel),
         std::max(0.0, land.height() + onePixel));
+    if (coversMostOfCanvas(step, document.Picture1()))
+        holdUndoSnapshot(document, step);
+    else
+        TakeUndoSnapshot(document, step.left(), step.top(), step.width(), step.height());
     document.stampSelection(quint32(m_pasteMode.value()));
     document.cancelSelection();
     document.setDataChanged(true);

@@ -136,6 +136,7 @@ protected:
     void setModeTags(int drawMode, double pasteMode);
 
 private:
+    void holdUndoSnapshot(Document &document, const QRectF &step);
     void setActive(Document *document);
 
     // Declared before the documents, whose histories it must outlive.

@@ -17,6 +17,7 @@ Snapshot::Snapshot(Snapshot &&other) noexcept
     , m_columns(std::exchange(other.m_columns, 0))
     , m_rows(std::exchange(other.m_rows, 0))
     , m_tiles(std::exchange(other.m_tiles, {}))
+    , m_held(std::exchange(other.m_held, QImage()))
 { }
 
 Snapshot &Snapshot::operator=(Snapshot &&other) noexcept
@@ -32,8 +33,26 @@ Snapshot &Snapshot::operator=(Snapshot &&other) noexcept
         m_columns = std::exchange(other.m_columns, 0);
         m_rows = std::exchange(other.m_rows, 0);
         m_tiles = std::exchange(other.m_tiles, {});
+        m_held = std::exchange(other.m_held, QImage());
     }
     return *this;
+}
+
+bool Snapshot::frame(const QRectF &rect, const QRect &bounds)
+{
+    m_rect = rect;
+    // Painting back uses the whole pixels taken here, so they go back where
+    // they came from.
+    const QRect wanted = Twips::toPixelRect(rect);
+    if (wanted.isEmpty())
+        return false;
+    const QRect pixels = wanted & bounds;
+    if (pixels.isEmpty())
+        return false;
+    m_pixels = pixels;
+    m_columns = pixels.right() / TileSide - firstColumn() + 1;
+    m_rows = pixels.bottom() / TileSide - firstRow() + 1;
+    return true;
 }
 
 Snapshot Snapshot::take(
@@ -41,35 +60,44 @@ Snapshot Snapshot::take(
 {
     Snapshot snapshot;
     snapshot.m_store = &store;
-    snapshot.m_rect = rect;
-    // Painting back uses the whole pixels taken here, so they go back where
-    // they came from.
-    const QRect wanted = Twips::toPixelRect(rect);
-    if (wanted.isEmpty())
-        return snapshot;
-    const QRect pixels = wanted & canvas.pixelRect();
-    if (pixels.isEmpty())
-        return snapshot;
-    snapshot.m_pixels = pixels;
-    snapshot.m_columns = pixels.right() / TileSide - snapshot.firstColumn() + 1;
-    snapshot.m_rows = pixels.bottom() / TileSide - snapshot.firstRow() + 1;
-    snapshot.m_tiles.reserve(size_t(snapshot.m_columns) * size_t(snapshot.m_rows));
+    if (snapshot.frame(rect, canvas.pixelRect()))
+        snapshot.cutIntoTiles(canvas.Image(), previous);
+    return snapshot;
+}
 
-    const QImage &image = canvas.Image();
+Snapshot Snapshot::hold(TileStore &store, const PictureSurface &canvas, const QRectF &rect)
+{
+    Snapshot snapshot;
+    snapshot.m_store = &store;
+    if (snapshot.frame(rect, canvas.pixelRect()))
+        snapshot.m_held = canvas.Image();
+    return snapshot;
+}
+
+void Snapshot::pack(const Snapshot *previous)
+{
+    if (!isHeld())
+        return;
+    const QImage image = std::exchange(m_held, QImage());
+    cutIntoTiles(image, previous);
+}
+
+void Snapshot::cutIntoTiles(const QImage &image, const Snapshot *previous)
+{
+    m_tiles.reserve(size_t(m_columns) * size_t(m_rows));
     const auto *origin = reinterpret_cast<const quint32 *>(image.constBits());
     const qsizetype stride = image.bytesPerLine() / 4;
-    for (int r = 0; r < snapshot.m_rows; ++r) {
-        for (int c = 0; c < snapshot.m_columns; ++c) {
-            const int column = snapshot.firstColumn() + c;
-            const int row = snapshot.firstRow() + r;
-            const QRect area = snapshot.tileRect(column, row);
+    for (int r = 0; r < m_rows; ++r) {
+        for (int c = 0; c < m_columns; ++c) {
+            const int column = firstColumn() + c;
+            const int row = firstRow() + r;
+            const QRect area = tileRect(column, row);
             const TileId expected
                 = previous ? previous->tileAt(column, row, area) : TileStore::NoTile;
-            snapshot.m_tiles.push_back(store.acquire(origin + area.top() * stride + area.left(),
-                stride, area.width(), area.height(), expected));
+            m_tiles.push_back(m_store->acquire(origin + area.top() * stride + area.left(), stride,
+                area.width(), area.height(), expected));
         }
     }
-    return snapshot;
 }
 
 QRect Snapshot::tileRect(int column, int row) const
@@ -90,6 +118,14 @@ TileId Snapshot::tileAt(int column, int row, const QRect &area) const
 
 void Snapshot::paintBack(PictureSurface &canvas, const Snapshot *showing) const
 {
+    if (isHeld()) {
+        const double x = Twips::fromPixels(m_pixels.left());
+        const double y = Twips::fromPixels(m_pixels.top());
+        const double width = Twips::fromPixels(m_pixels.width());
+        const double height = Twips::fromPixels(m_pixels.height());
+        canvas.PaintPicture(m_held, x, y, width, height, x, y, width, height);
+        return;
+    }
     if (m_tiles.empty())
         return;
     // One band of tiles at a time: a band is a few hundred kilobytes that stay
@@ -135,6 +171,7 @@ void Snapshot::releasePixels()
     for (TileId id : m_tiles)
         m_store->release(id);
     m_tiles = std::vector<TileId>(); // frees the capacity too, which {} would keep
+    m_held = QImage();
     m_pixels = QRect();
     m_columns = m_rows = 0;
 }

@@ -2,6 +2,7 @@
 
 #include "history/TileStore.h"
 
+#include <QImage>
 #include <QRect>
 #include <QRectF>
 
@@ -34,6 +35,17 @@ public:
     static Snapshot take(TileStore &store, const PictureSurface &canvas, const QRectF &rect,
         const Snapshot *previous = nullptr);
 
+    // Keeps the canvas image itself (shared, not copied) for `rect`, to be cut
+    // into tiles later by pack(). Worth it only when the caller is about to
+    // rewrite most of the canvas into a fresh buffer, as putting down a
+    // whole-canvas selection does: the old buffer then becomes the step for
+    // free. Drawing in place on a canvas that still shares its image with a
+    // held step copies the whole image first.
+    static Snapshot hold(TileStore &store, const PictureSurface &canvas, const QRectF &rect);
+    // Cuts a held image into tiles, comparing them with `previous`'s first.
+    void pack(const Snapshot *previous);
+    bool isHeld() const { return !m_held.isNull(); }
+
     // Paints the pixels back where they were taken with a plain copy; what
     // now lies outside the canvas is clipped, and canvas pixels the snapshot
     // did not take (beyond the canvas as it was then) are left alone.
@@ -47,11 +59,18 @@ public:
     QRectF rect() const { return m_rect; }
     // The part of the rectangle that was on the canvas, in pixels.
     QRect takenPixels() const { return m_pixels; }
-    bool holdsPixels() const { return !m_tiles.empty(); }
-    // What the snapshot itself takes besides its tiles: one tile reference each.
-    qint64 referenceBytes() const { return qint64(m_tiles.capacity() * sizeof(TileId)); }
+    bool holdsPixels() const { return !m_tiles.empty() || isHeld(); }
+    // What the snapshot itself takes besides its tiles: one tile reference
+    // each, or the whole image it holds.
+    qint64 referenceBytes() const
+    {
+        return qint64(m_tiles.capacity() * sizeof(TileId)) + m_held.sizeInBytes();
+    }
 
 private:
+    // Sets the rectangle and the pixels of it that lie on an image of `bounds`.
+    bool frame(const QRectF &rect, const QRect &bounds);
+    void cutIntoTiles(const QImage &image, const Snapshot *previous);
     int firstColumn() const { return m_pixels.left() / TileSide; }
     int firstRow() const { return m_pixels.top() / TileSide; }
     // The pixels of the tile in grid column and row (canvas grid), within m_pixels.
@@ -65,4 +84,5 @@ private:
     int m_columns = 0;
     int m_rows = 0;
     std::vector<TileId> m_tiles; // row after row
+    QImage m_held; // the whole canvas image, until pack()
 };

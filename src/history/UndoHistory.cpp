@@ -137,9 +137,41 @@ void UndoHistory::takeSnapshot(
     State &s = *m_state;
     // Taken before the redo steps are let go: right after an undo the canvas
     // shows the undone step's pixels, which can then be shared, not stored again.
-    Snapshot taken = Snapshot::take(s.store, canvas, QRectF(x, y, width, height),
-        s.undoCount > 0 ? &s.undoEntry(s.undoCount) : nullptr);
+    storeStep(Snapshot::take(s.store, canvas, QRectF(x, y, width, height),
+        s.undoCount > 0 ? &s.undoEntry(s.undoCount) : nullptr));
+}
 
+void UndoHistory::holdSnapshot(
+    const PictureSurface &canvas, double x, double y, double width, double height)
+{
+    storeStep(Snapshot::hold(m_state->store, canvas, QRectF(x, y, width, height)));
+}
+
+void UndoHistory::packHeldSnapshots()
+{
+    State &s = *m_state;
+    // Oldest first, so each step is compared with the one before it, which
+    // is by then in tiles.
+    for (int entry = 1; entry <= s.undoCount + s.redoCount; ++entry) {
+        Snapshot &step = s.undoEntry(entry);
+        if (step.isHeld())
+            step.pack(entry > 1 ? &s.undoEntry(entry - 1) : nullptr);
+    }
+}
+
+bool UndoHistory::holdsHeldSnapshots() const
+{
+    const State &s = *m_state;
+    for (int entry = 1; entry <= s.undoCount + s.redoCount; ++entry) {
+        if (s.undo[size_t(s.order[size_t(entry)])].isHeld())
+            return true;
+    }
+    return false;
+}
+
+void UndoHistory::storeStep(Snapshot &&taken)
+{
+    State &s = *m_state;
     s.discardRedo();
     const bool full = s.undoCount == Slots;
     if (!full)

@@ -7,6 +7,7 @@
 
 class HistoryBudget;
 class PictureSurface;
+class Snapshot;
 
 // One document's edit history: 50 undo and 50 redo rectangle snapshots of the
 // canvas with the undo count, the ring position, the redo count and the order
@@ -32,6 +33,14 @@ public:
     // Saves the canvas pixels of the rectangle about to change; empties the redo list.
     void takeSnapshot(
         const PictureSurface &canvas, double x, double y, double width, double height);
+    // The same step, keeping the canvas image itself (shared) until
+    // packHeldSnapshots(): for a caller about to rewrite most of the canvas
+    // into a fresh buffer (see Snapshot::hold).
+    void holdSnapshot(
+        const PictureSurface &canvas, double x, double y, double width, double height);
+    // Cuts held steps into shared tiles. Meant for when the program is idle.
+    void packHeldSnapshots();
+    bool holdsHeldSnapshots() const;
     // Paints the newest undo step back, saving the pixels it covers as a redo
     // step. Does nothing when there is nothing to undo. Dropping a floating
     // selection or a fixed radius first is the document's part.
@@ -59,6 +68,7 @@ public:
 private:
     friend class HistoryBudget;
 
+    void storeStep(Snapshot &&taken);
     bool holdsSteps() const { return canUndo() || canRedo(); }
     // The number of the step dropOldestStep would drop: the oldest undo
     // step, or the oldest redo step when no undo step is left.

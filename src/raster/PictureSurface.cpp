@@ -360,19 +360,65 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
         return;
 
     const auto blit = RasterOp::BlitOperation::make(op, m_fillColor);
+    const int first = columns.first();
     const int count = columns.count();
-    for (int j = 0; j < rows.count(); ++j) {
+    // Paints row j of the picture into `out`, combining it with `under`, the
+    // same canvas row before painting (the two are one row when painting in
+    // place).
+    const auto paintRow = [&](quint32 *out, const quint32 *under, int j) {
         const auto *srcRow = reinterpret_cast<const quint32 *>(src.constScanLine(rows.source(j)));
-        auto *dstRow
-            = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j)) + columns.first();
-        if (columns.isIdentity() && op == RasterOp::SRCCOPY)
-            std::memcpy(dstRow, srcRow + columns.source(0), size_t(count) * 4);
-        else if (columns.isIdentity())
-            RasterOp::blitRow(dstRow, srcRow + columns.source(0), count, blit);
-        else
-            RasterOp::blitRowGathered(dstRow, srcRow, columns.sources(), count, blit);
+        if (out != under) {
+            std::memcpy(out, under, size_t(first) * 4);
+            const int after = first + count;
+            std::memcpy(out + after, under + after, size_t(pixelWidth() - after) * 4);
+        }
+        if (columns.isIdentity() && op == RasterOp::SRCCOPY) {
+            std::memcpy(out + first, srcRow + columns.source(0), size_t(count) * 4);
+        } else if (columns.isIdentity()) {
+            RasterOp::blitRowInto(
+                out + first, srcRow + columns.source(0), under + first, count, blit);
+        } else {
+            if (out != under)
+                std::memcpy(out + first, under + first, size_t(count) * 4);
+            RasterOp::blitRowGathered(out + first, srcRow, columns.sources(), count, blit);
+        }
+    };
+    QImage painted;
+    if (!m_image.isDetached())
+        painted = paintedCopy(rows.first(), rows.count(), paintRow);
+    if (!painted.isNull()) {
+        m_image = painted;
+    } else {
+        for (int j = 0; j < rows.count(); ++j) {
+            auto *row = reinterpret_cast<quint32 *>(m_image.scanLine(rows.first() + j));
+            paintRow(row, row, j);
+        }
     }
     emit changed(QRect(columns.first(), rows.first(), columns.count(), rows.count()));
+}
+
+// Our pixels are shared (with an undo step that holds them, or a selection
+// lifted from them). Writing would first copy the whole image and then paint
+// over the copy; painting each row straight into a fresh image reads and
+// writes every pixel once.
+template <typename PaintRow>
+QImage PictureSurface::paintedCopy(int firstRow, int rowCount, PaintRow paintRow) const
+{
+    QImage out(m_image.size(), m_image.format());
+    if (out.isNull())
+        return out;
+    out.setDotsPerMeterX(m_image.dotsPerMeterX());
+    out.setDotsPerMeterY(m_image.dotsPerMeterY());
+    const size_t rowBytes = size_t(m_image.width()) * 4;
+    for (int y = 0; y < m_image.height(); ++y) {
+        auto *row = reinterpret_cast<quint32 *>(out.scanLine(y));
+        const auto *under = reinterpret_cast<const quint32 *>(m_image.constScanLine(y));
+        if (y >= firstRow && y < firstRow + rowCount)
+            paintRow(row, under, y - firstRow);
+        else
+            std::memcpy(row, under, rowBytes);
+    }
+    return out;
 }
 
 void PictureSurface::Print(const QString &text)

@@ -149,6 +149,9 @@ signals:
     void resized();
 
 private:
+    // A copy of the image with rows firstRow.. painted by paintRow(row, j).
+    template <typename PaintRow>
+    QImage paintedCopy(int firstRow, int rowCount, PaintRow paintRow) const;
     FigureRasterizer rasterizer() const;
     Figure figure(CoverageMask mask, ColourValue outline) const;
     void drawFigure(const Figure &figure);

@@ -53,6 +53,19 @@ void blitRow(
         dst[i] = o.apply(src[i], dst[i]);
 }
 
+void blitRowInto(
+    quint32 *out, const quint32 *src, const quint32 *dst, int count, const BlitOperation &op)
+{
+    if (out == dst) {
+        blitRow(out, src, count, op);
+        return;
+    }
+    const BlitOperation o = op;
+    quint32 *__restrict o_out = out;
+    for (int i = 0; i < count; ++i)
+        o_out[i] = o.apply(src[i], dst[i]);
+}
+
 void blitRowGathered(quint32 *__restrict dst, const quint32 *__restrict src,
     const int *__restrict columns, int count, const BlitOperation &op)
 {

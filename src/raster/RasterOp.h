@@ -95,6 +95,10 @@ struct BlitOperation
 // dst[i] = op(src[i], dst[i]) over one row.
 void blitRow(quint32 *dst, const quint32 *src, int count, const BlitOperation &op);
 
+// out[i] = op(src[i], dst[i]) over one row; out may be dst.
+void blitRowInto(
+    quint32 *out, const quint32 *src, const quint32 *dst, int count, const BlitOperation &op);
+
 // dst[i] = op(src[columns[i]], dst[i]) over one row, for stretched and mirrored copies.
 void blitRowGathered(
     quint32 *dst, const quint32 *src, const int *columns, int count, const BlitOperation &op);

@@ -4,6 +4,6 @@
 
 // A whole RGB32 image stretched to a new size with plain copies, sampling as
 // PaintPicture's stretch does (StretchMap): the scale tool's ×3 and ÷3 of the
-// canvas. A destination row that takes the same source row as the one above
-// is copied from it, so an enlargement gathers each source row only once.
+// canvas. Large results live in LargeImageMemory. Null when the memory for
+// the result cannot be had.
 QImage stretchedCopy(const QImage &source, int width, int height);

@@ -42,6 +42,9 @@ void ScaleTool::press(CanvasToolHost &host, double, double)
     case Document::ScaleOutcome::TooLarge:
         host.tellUser(tooLargeMessage());
         break;
+    case Document::ScaleOutcome::OutOfMemory:
+        host.tellUser(QStringLiteral("内存不足，图片没有缩放。"));
+        break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "HistoryTestImages.h"
 #include "history/HistoryBudget.h"
 #include "history/UndoHistory.h"
+#include "raster/RasterOp.h"
 
 #include <gtest/gtest.h>
 
@@ -258,4 +259,50 @@ TEST_F(HistoryLimit, AStepLargerThanTheBudgetIsNotKept)
     canvas.setImage(noise(4));
     history.undo(canvas);
     EXPECT_TRUE(samePixels(canvas.Image(), noise(2)));
+}
+
+// A held step keeps the canvas image itself until it is packed. Painting over
+// the canvas then writes a fresh image, so the step still shows the picture
+// as it was, whether undone before or after packing, and once packed it
+// stores and shares tiles exactly as a step taken at once.
+TEST(HistoryStorage, HeldStepsRestoreAndPackLikeTakenOnes)
+{
+    const QImage before = mixedImage(203, 131, 8);
+    const QImage over = randomImage(150, 100, 9);
+    const QRect area(20, 10, 150, 100);
+    const QRectF step = twips(area.x(), area.y(), area.width(), area.height());
+    for (const bool packFirst : { false, true }) {
+        SCOPED_TRACE(packFirst ? "packed" : "held");
+        PictureSurface canvas(before.width(), before.height());
+        canvas.setImage(before);
+        UndoHistory held;
+        snapshotWhole(held, canvas);
+        held.holdSnapshot(canvas, step.x(), step.y(), step.width(), step.height());
+        EXPECT_TRUE(held.holdsHeldSnapshots());
+        canvas.PaintPicture(over, step.x(), step.y(), RasterOp::SRCINVERT);
+        const QImage after = canvas.Image().copy();
+
+        PictureSurface reference(before.width(), before.height());
+        reference.setImage(before);
+        UndoHistory taken;
+        snapshotWhole(taken, reference);
+        taken.takeSnapshot(reference, step.x(), step.y(), step.width(), step.height());
+        reference.PaintPicture(over, step.x(), step.y(), RasterOp::SRCINVERT);
+        EXPECT_TRUE(samePixels(after, reference.Image()));
+
+        if (packFirst) {
+            held.packHeldSnapshots();
+            EXPECT_FALSE(held.holdsHeldSnapshots());
+            EXPECT_EQ(held.storedBytes(), taken.storedBytes());
+        }
+        held.undo(canvas);
+        EXPECT_TRUE(samePixels(canvas.Image(), before));
+        held.redo(canvas);
+        EXPECT_TRUE(samePixels(canvas.Image(), after));
+        held.undo(canvas);
+        held.packHeldSnapshots();
+        held.undo(canvas);
+        held.redo(canvas);
+        EXPECT_TRUE(samePixels(canvas.Image(), before));
+    }
 }

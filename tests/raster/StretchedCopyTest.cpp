@@ -2,6 +2,7 @@
 // PaintPicture's stretch, up and down, for sizes that are and are not
 // multiples of three.
 #include "raster/StretchedCopy.h"
+#include "raster/LargeImageMemory.h"
 #include "raster/PictureSurface.h"
 #include "support/SurfaceTestUtil.h"
 
@@ -41,4 +42,24 @@ TEST(StretchedCopy, ALargeImageInItsOwnBufferIsRightAndStaysDrawable)
     EXPECT_TRUE(isColour(canvas, 2000, 2000 / 3, 0x0000FF));
     EXPECT_EQ(stretchedCopy(canvas.Image(), 1500, 500).size(), QSize(1500, 500));
     EXPECT_EQ(enlarged.pixel(0, 0), source.pixel(0, 0)) << "the copy kept its own pixels";
+}
+
+// An enlarged canvas let go leaves its memory as the spare; the next one of
+// about its size is written into it and is right all the same.
+TEST(StretchedCopy, TheNextLargeImageReusesTheSpareMemory)
+{
+    LargeImageMemory::releaseSpare();
+    const QImage first = noiseImage(700, 500, 24);
+    const QImage second = noiseImage(700, 500, 25);
+    const uchar *memory = nullptr;
+    {
+        const QImage enlarged = stretchedCopy(first, 2100, 1500);
+        memory = enlarged.constBits();
+    }
+    EXPECT_GE(LargeImageMemory::spareBytes(), size_t(2100) * 1500 * 4);
+    const QImage enlarged = stretchedCopy(second, 2100, 1500);
+    EXPECT_EQ(enlarged.constBits(), memory);
+    EXPECT_EQ(LargeImageMemory::spareBytes(), 0u);
+    EXPECT_EQ(stretchedCopy(enlarged, 700, 500), second);
+    LargeImageMemory::releaseSpare();
 }

@@ -105,3 +105,38 @@ TEST(PaintPicture, OperationsCombineWithTheDestination)
     s.PaintPicture(src, 0, 0, RasterOp::PATCOPY);
     EXPECT_EQ(countColour(s.Image(), s.pixelRect(), 0x00FF00), 256) << "the pattern is FillColor";
 }
+
+// A surface whose pixels are shared (an undo step or a selection holds them)
+// paints into a fresh image row by row: the result equals painting in place,
+// and the other holder keeps the pixels it had.
+TEST(PaintPicture, SharedPixelsPaintLikeUnsharedOnes)
+{
+    const QImage src = noiseImage(23, 17, 3);
+    const QImage dst = noiseImage(40, 30, 4);
+    struct Case
+    {
+        const char *name;
+        double x, y, w, h;
+        quint32 op;
+    };
+    const Case cases[] = {
+        { "copy", px(5), px(3), px(23), px(17), RasterOp::SRCCOPY },
+        { "invert", px(5), px(3), px(23), px(17), RasterOp::SRCINVERT },
+        { "merge paint past the edges", px(-4), px(20), px(23), px(17), RasterOp::MERGEPAINT },
+        { "stretched", px(1), px(2), px(37), px(9), RasterOp::SRCAND },
+        { "mirrored", px(30), px(25), px(-20), px(-15), RasterOp::SRCCOPY },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PictureSurface inPlace(40, 30);
+        inPlace.setImage(dst);
+        inPlace.setImage(inPlace.Image().copy()); // held by nobody else
+        PictureSurface shared(40, 30);
+        shared.setImage(dst);
+        const QImage holder = shared.Image();
+        for (PictureSurface *s : { &inPlace, &shared })
+            s->PaintPicture(src, c.x, c.y, c.w, c.h, 0, 0, px(23), px(17), c.op);
+        EXPECT_EQ(shared.Image(), inPlace.Image());
+        EXPECT_EQ(holder, dst);
+    }
+}

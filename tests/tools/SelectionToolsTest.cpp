@@ -14,6 +14,7 @@
 #include "tools/PaletteValues.h"
 #include "tools/ToolCode.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -271,6 +272,15 @@ TEST_F(Selecting, SelectAllThenClearThenCommitGivesASolidBlockInTheDrawingColour
     desk.commitSelection(*doc);
     EXPECT_EQ(canvas(), solidImage(100, 80, 0x3366CC));
     EXPECT_EQ(lastUndoRect(), QRectF(0, 0, 100 * Px + Px, 80 * Px + Px));
+
+    // A whole-canvas step keeps the old image until the program is idle.
+    EXPECT_TRUE(doc->history().holdsHeldSnapshots());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(doc->history().holdsHeldSnapshots());
+    desk.undo();
+    EXPECT_EQ(canvas(), original);
+    desk.redo();
+    EXPECT_EQ(canvas(), solidImage(100, 80, 0x3366CC));
 }
 
 TEST_F(Selecting, UndoDropsTheSelectionButRedoKeepsIt)

@@ -9,6 +9,7 @@
 #include "support/ModalAnswer.h"
 #include "support/SurfaceTestUtil.h"
 #include "tools/PaletteValues.h"
+#include "tools/SelectionTools.h"
 #include "tools/ToolChooser.h"
 #include "tools/ToolCode.h"
 #include "tools/ToolPaletteModel.h"
@@ -201,6 +202,24 @@ TEST_F(SelectionWindowTest, TheScaleToolEnlargesTheCanvasWindowAndSetsTheLineWid
     EXPECT_EQ(module().tools().values().Text1(), QStringLiteral("3"));
     press(5, 5);
     EXPECT_EQ(picture(), original);
+}
+
+// A canvas 11000 pixels wide would pass 32767 at three times: the window says
+// so and keeps the picture and the line width as they were.
+TEST_F(SelectionWindowTest, TheScaleToolRefusesACanvasTooWideToEnlarge)
+{
+    module().hTool = ToolCode::ScaleImage;
+    active()->Picture1().setImage(noiseImage(11000, 2, 12));
+    const QImage wide = picture().copy();
+    ModalAnswer answer({ QMessageBox::Ok });
+    press(1, 1);
+    release(1, 1);
+    settle();
+    ASSERT_EQ(answer.names, QStringList { QStringLiteral("NoticeBox") });
+    EXPECT_EQ(answer.texts.front(), ScaleTool::tooLargeMessage());
+    EXPECT_EQ(picture(), wide);
+    EXPECT_FALSE(active()->hZoomed);
+    EXPECT_NE(module().tools().values().Text1(), QStringLiteral("3"));
 }
 
 TEST_F(SelectionWindowTest, ChoosingAnotherToolDropsTheSelectionUnpainted)
