@@ -41,6 +41,9 @@ struct MetafileBrush
 struct MetafileFont
 {
     qint32 height = 0; // logical units: negative is the em height, positive the cell height
+    // The average character width is not used: with the faces substituted
+    // here it would stretch text that the exporter meant to be plain (a
+    // LibreOffice WMF gives the height as the width).
     qint32 width = 0;
     qint32 escapement = 0; // tenths of a degree, counter-clockwise
     qint32 weight = 400;

@@ -37,12 +37,6 @@ QFont fontFor(const MetafileFont &logical, qreal scaleX, qreal scaleY)
         if (cell > 0)
             font.setPixelSize(std::max(1, qRound(size * size / cell)));
     }
-    if (logical.width != 0) {
-        const qreal natural = QFontMetricsF(font).averageCharWidth();
-        const qreal wanted = std::abs(qreal(logical.width)) * scaleX;
-        if (natural > 0 && wanted > 0)
-            font.setStretch(std::clamp(qRound(100 * wanted / natural), 1, 4000));
-    }
     return font;
 }
 
