@@ -30,6 +30,13 @@ constexpr quint32 WmfSetWindowExt = 0x020C, WmfSetWindowOrg = 0x020B;
 constexpr std::array<quint32, 18> Figures { 0x0213, 0x0324, 0x0325, 0x0538, 0x041B, 0x061C, 0x0418,
     0x0817, 0x081A, 0x0830, 0x0521, 0x0A32, 0x041F, 0x061D, 0x0940, 0x0B41, 0x0F43, 0x0D33 };
 
+QString sizeReason(QSize size)
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return PictureReadReason::damaged(QStringLiteral("图元文件没有给出图片的大小"));
+    return PictureReadReason::tooLarge(size.width(), size.height());
+}
+
 Playback refused(const QString &reason)
 {
     Playback p;
@@ -129,10 +136,10 @@ Playback playEmf(QByteArrayView file, ColourValue background, qint64 pixelLimit)
         deviceToPicture.translate(-bounds.left(), -bounds.top());
     }
     if (!fits(size, pixelLimit))
-        return refused(PictureReadReason::tooLarge(size.width(), size.height()));
+        return refused(sizeReason(size));
     QImage image = blank(size, background);
     if (image.isNull())
-        return refused(PictureReadReason::tooLarge(size.width(), size.height()));
+        return refused(sizeReason(size));
     Playback playback;
     Step step;
     {
@@ -198,10 +205,10 @@ Playback playWmf(QByteArrayView file, ColourValue background, qint64 pixelLimit)
         deviceToPicture.translate(-bounds.left(), -bounds.top());
     }
     if (!fits(*size, pixelLimit))
-        return refused(PictureReadReason::tooLarge(size->width(), size->height()));
+        return refused(sizeReason(*size));
     QImage image = blank(*size, background);
     if (image.isNull())
-        return refused(PictureReadReason::tooLarge(size->width(), size->height()));
+        return refused(sizeReason(*size));
     Playback playback;
     Step step;
     {
