@@ -270,9 +270,10 @@ void MetafileCanvas::rectangle(const QRectF &box)
 
 void MetafileCanvas::roundRectangle(const QRectF &box, QSizeF corner)
 {
-    // The corner is in logical units; its share of the box is what carries over.
-    const qreal rx = box.width() == 0 ? 0 : std::abs(corner.width() / box.width()) * 50;
-    const qreal ry = box.height() == 0 ? 0 : std::abs(corner.height() / box.height()) * 50;
+    // The corner ellipse is in logical units; its share of the box is what
+    // carries over (Qt's relative radii are percents of half the box).
+    const qreal rx = box.width() == 0 ? 0 : std::abs(corner.width() / box.width()) * 100;
+    const qreal ry = box.height() == 0 ? 0 : std::abs(corner.height() / box.height()) * 100;
     figure(boxPath(box,
                [&](QPainterPath &p, QRectF r) {
                    p.addRoundedRect(

@@ -123,16 +123,18 @@ Playback playEmf(QByteArrayView file, ColourValue background, qint64 pixelLimit)
     const qreal toPicture = ScreenDpi / MillimetresPerInch / 100;
     QSize size = pixelsOf(frame.width() * toPicture, frame.height() * toPicture);
     QTransform deviceToPicture;
-    if (frame.width() > 0 && frame.height() > 0) {
-        // Frame units (0.01 mm) -> device pixels -> picture pixels.
-        deviceToPicture.scale(size.width() / (frame.width() / 100.0 * pxPerMmX),
-            size.height() / (frame.height() / 100.0 * pxPerMmY));
+    if (frame.width() > 1 && frame.height() > 1) {
+        // Device pixels to picture pixels by the ratio of the resolutions,
+        // from the frame's top left corner.
+        const qreal toScreenX = ScreenDpi / MillimetresPerInch / pxPerMmX;
+        const qreal toScreenY = ScreenDpi / MillimetresPerInch / pxPerMmY;
+        deviceToPicture.scale(toScreenX, toScreenY);
         deviceToPicture.translate(
             -frame.left() / 100.0 * pxPerMmX, -frame.top() / 100.0 * pxPerMmY);
     } else {
         // No frame: the bounds, one device pixel to a picture pixel.
         const QRect bounds = header->bounds.normalized();
-        size = QSize(bounds.width(), bounds.height());
+        size = bounds.size();
         deviceToPicture.translate(-bounds.left(), -bounds.top());
     }
     if (!fits(size, pixelLimit))
