@@ -20,7 +20,9 @@ qreal lengthOf(qreal a, qreal b)
 QFont fontFor(const MetafileFont &logical, qreal scaleX, qreal scaleY)
 {
     QFont font(logical.face.isEmpty() ? QStringLiteral("Sans Serif") : logical.face);
-    font.setStyleHint(QFont::SansSerif);
+    // Aliased like the canvas's own text: a pen mode then combines whole
+    // pixels, and the same record always gives the same pixels.
+    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
     font.setItalic(logical.italic);
     font.setUnderline(logical.underline);
     font.setStrikeOut(logical.strikeOut);

@@ -1,5 +1,6 @@
 // The picture reader on files made here: huge headers refused before
-// decoding, files cut short shown as incomplete, bare DIBs, transparency over the background and the file-system answers.
+// decoding, files cut short shown as incomplete, bare DIBs, transparency over the background and
+// the file-system answers.
 #include "files/PictureReader.h"
 #include "files/PictureReadReason.h"
 
