@@ -1,5 +1,8 @@
 #include "files/EmfPlayer.h"
 
+#include "files/EmfFields.h"
+#include "files/EmfRecordType.h"
+
 #include "files/DibDecoder.h"
 #include "files/MetafileLimits.h"
 #include "files/MetafileStockObjects.h"
@@ -9,180 +12,18 @@
 
 namespace {
 
-enum Record : quint32 {
-    Header = 1,
-    PolyBezier,
-    Polygon,
-    Polyline,
-    PolyBezierTo,
-    PolylineTo,
-    PolyPolyline,
-    PolyPolygon,
-    SetWindowExtEx,
-    SetWindowOrgEx,
-    SetViewportExtEx,
-    SetViewportOrgEx,
-    SetBrushOrgEx,
-    Eof,
-    SetPixelV,
-    SetMapperFlags,
-    SetMapMode,
-    SetBkMode,
-    SetPolyFillMode,
-    SetRop2,
-    SetStretchBltMode,
-    SetTextAlign,
-    SetColorAdjustment,
-    SetTextColor,
-    SetBkColor,
-    OffsetClipRgn,
-    MoveToEx,
-    SetMetaRgn,
-    ExcludeClipRect,
-    IntersectClipRect,
-    ScaleViewportExtEx,
-    ScaleWindowExtEx,
-    SaveDc,
-    RestoreDc,
-    SetWorldTransform,
-    ModifyWorldTransform,
-    SelectObject,
-    CreatePen,
-    CreateBrushIndirect,
-    DeleteObject,
-    AngleArc,
-    Ellipse,
-    Rectangle,
-    RoundRect,
-    Arc,
-    Chord,
-    Pie,
-    SelectPalette,
-    CreatePalette,
-    SetPaletteEntries,
-    ResizePalette,
-    RealizePalette,
-    ExtFloodFill,
-    LineTo,
-    ArcTo,
-    PolyDraw,
-    SetArcDirection,
-    SetMiterLimit,
-    BeginPath,
-    EndPath,
-    CloseFigure,
-    FillPath,
-    StrokeAndFillPath,
-    StrokePath,
-    FlattenPath,
-    WidenPath,
-    SelectClipPath,
-    AbortPath,
-    GdiComment = 70,
-    FillRgn,
-    FrameRgn,
-    InvertRgn,
-    PaintRgn,
-    ExtSelectClipRgn,
-    BitBlt,
-    StretchBlt,
-    MaskBlt,
-    PlgBlt,
-    SetDiBitsToDevice,
-    StretchDiBits,
-    ExtCreateFontIndirectW,
-    ExtTextOutA,
-    ExtTextOutW,
-    PolyBezier16,
-    Polygon16,
-    Polyline16,
-    PolyBezierTo16,
-    PolylineTo16,
-    PolyPolyline16,
-    PolyPolygon16,
-    PolyDraw16,
-    CreateMonoBrush,
-    CreateDibPatternBrushPt,
-    ExtCreatePen,
-    ColorCorrectPalette = 111,
-    SetIcmProfileA,
-    SetIcmProfileW,
-    SetLayout = 115,
-    SetIcmMode = 98,
-    CreateColorSpace,
-    SetColorSpace,
-    DeleteColorSpace,
-    GlsRecord,
-    GlsBoundedRecord,
-    PixelFormat,
-    DrawEscape,
-    ExtEscape,
-    SmallTextOut = 108,
-    ForceUfiMapping,
-    NamedEscape,
-    ColorMatchToTargetW = 121,
-    CreateColorSpaceW,
-};
+using namespace EmfRecordType;
+using namespace EmfFields;
 
 constexpr quint32 EmfSignature = 0x464D4520; // " EMF"
 constexpr qint64 LeastHeader = 88;
-
-QPointF point32(const ByteReader &r, qint64 at)
-{
-    return QPointF(r.i32le(at).value_or(0), r.i32le(at + 4).value_or(0));
-}
-
-QRectF box(const ByteReader &r, qint64 at)
-{
-    const QPointF a = point32(r, at), b = point32(r, at + 8);
-    return QRectF(a, b);
-}
-
-qreal float32(const ByteReader &r, qint64 at)
-{
-    const quint32 bits = r.u32le(at).value_or(0);
-    float value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return std::isfinite(value) ? value : 0;
-}
-
-// `count` points of 8 bytes (or 4 in the 16-bit forms) at `at`, or none
-// when the record does not hold them all.
-std::optional<QPolygonF> points(const ByteReader &r, qint64 at, qint64 count, bool small)
-{
-    const qint64 size = small ? 4 : 8;
-    if (count < 0 || !r.has(at, count * size))
-        return std::nullopt;
-    QPolygonF result;
-    result.reserve(count);
-    for (qint64 k = 0; k < count; ++k) {
-        const qint64 p = at + k * size;
-        if (small)
-            result.append(QPointF(qint16(*r.u16le(p)), qint16(*r.u16le(p + 2))));
-        else
-            result.append(point32(r, p));
-    }
-    return result;
-}
-
-QTransform xform(const ByteReader &r, qint64 at)
-{
-    return QTransform(float32(r, at), float32(r, at + 4), float32(r, at + 8), float32(r, at + 12),
-        float32(r, at + 16), float32(r, at + 20));
-}
-
-bool sane(const QTransform &t)
-{
-    const qreal d = t.determinant();
-    return std::isfinite(d) && d != 0;
-}
 
 }
 
 std::optional<EmfPlayer::Header> EmfPlayer::readHeader(QByteArrayView file)
 {
     const ByteReader r(file);
-    if (r.u32le(0).value_or(0) != Record::Header || r.u32le(40).value_or(0) != EmfSignature)
+    if (r.u32le(0).value_or(0) != EmfRecordType::Header || r.u32le(40).value_or(0) != EmfSignature)
         return std::nullopt;
     const qint64 size = r.u32le(4).value_or(0);
     if (size < LeastHeader || !r.has(0, size))
@@ -220,7 +61,7 @@ void EmfPlayer::play(const MetafileRecord &record)
     if (handled)
         return;
     switch (t) {
-    case Record::Header:
+    case EmfRecordType::Header:
     case SetBrushOrgEx:
     case SetMapperFlags:
     case SetStretchBltMode:

@@ -1,11 +1,11 @@
 #include "files/MetafileCanvas.h"
 
 #include "files/MetafileBlit.h"
+#include "files/MetafileClip.h"
 #include "files/MetafileLimits.h"
 #include "files/MetafilePageMapping.h"
+#include "files/MetafileStyles.h"
 #include "files/MetafileTextLayout.h"
-#include "raster/FillPattern.h"
-#include "raster/LineStyle.h"
 
 #include <QBitmap>
 
@@ -37,43 +37,6 @@ QPainterPath pinnedPath(QPainterPath path)
 bool axisAligned(const QTransform &t)
 {
     return t.m12() == 0 && t.m21() == 0;
-}
-
-// GDI hatches are the program's own fill styles 2..7, 8 x 8 device pixels.
-QBrush hatchBrush(int hatch, ColourValue colour)
-{
-    const FillPattern pattern = FillPattern::forFillStyle(hatch + 2);
-    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
-    tile.fill(Qt::transparent);
-    const QRgb ink = Colour::toPixel(colour);
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            if (pattern.paints(x, y))
-                tile.setPixel(x, y, ink);
-        }
-    }
-    return QBrush(tile);
-}
-
-Qt::PenStyle penStyleFor(MetafilePen::Style style)
-{
-    return style == MetafilePen::Style::Null ? Qt::NoPen : Qt::SolidLine;
-}
-
-int drawStyleFor(MetafilePen::Style style)
-{
-    switch (style) {
-    case MetafilePen::Style::Dash:
-        return LineStyle::Dash;
-    case MetafilePen::Style::Dot:
-        return LineStyle::Dot;
-    case MetafilePen::Style::DashDot:
-        return LineStyle::DashDot;
-    case MetafilePen::Style::DashDotDot:
-        return LineStyle::DashDotDot;
-    default:
-        return LineStyle::Solid;
-    }
 }
 
 }
@@ -410,26 +373,7 @@ void MetafileCanvas::selectClipRegion(const QPainterPath &device, int mode, bool
 
 void MetafileCanvas::combineClip(const QPainterPath &path, int mode)
 {
-    QPainterPath whole;
-    whole.addRect(QRectF(-Limit, -Limit, 2 * Limit, 2 * Limit));
-    const QPainterPath current = m_state.clip.value_or(whole);
-    switch (mode) {
-    case 1:
-        m_state.clip = current.intersected(path);
-        break;
-    case 2:
-        m_state.clip = current.united(path);
-        break;
-    case 3:
-        m_state.clip = current.subtracted(path).united(path.subtracted(current));
-        break;
-    case 4:
-        m_state.clip = current.subtracted(path);
-        break;
-    default:
-        m_state.clip = path;
-        break;
-    }
+    m_state.clip = MetafileClip::combined(m_state.clip, path, mode);
 }
 
 void MetafileCanvas::fillDeviceArea(const QPainterPath &device)
@@ -442,7 +386,7 @@ void MetafileCanvas::intersectClip(const QRectF &logical)
     QPainterPath rect;
     rect.addPolygon(toPicture(QPolygonF(logical.normalized())));
     rect = pinnedPath(rect);
-    m_state.clip = m_state.clip ? m_state.clip->intersected(rect) : rect;
+    m_state.clip = MetafileClip::combined(m_state.clip, rect, MetafileClip::And);
 }
 
 void MetafileCanvas::excludeClip(const QRectF &logical)
@@ -450,9 +394,7 @@ void MetafileCanvas::excludeClip(const QRectF &logical)
     QPainterPath rect;
     rect.addPolygon(toPicture(QPolygonF(logical.normalized())));
     rect = pinnedPath(rect);
-    QPainterPath whole;
-    whole.addRect(QRectF(-Limit, -Limit, 2 * Limit, 2 * Limit));
-    m_state.clip = m_state.clip.value_or(whole).subtracted(rect);
+    m_state.clip = MetafileClip::combined(m_state.clip, rect, MetafileClip::Difference);
 }
 
 void MetafileCanvas::resetClip()
@@ -492,7 +434,7 @@ void MetafileCanvas::paintFigure(const QPainterPath &picturePath, bool fill, boo
             if (brush.style == MetafileBrush::Style::Hatched) {
                 if (m_state.opaqueBackground)
                     painter.fillPath(area, Colour::toQColor(m_state.backgroundColour));
-                painter.fillPath(area, hatchBrush(brush.hatch, brush.colour));
+                painter.fillPath(area, MetafileStyles::hatchBrush(brush.hatch, brush.colour));
             } else if (brush.style == MetafileBrush::Style::Pattern && !brush.pattern.isNull()) {
                 painter.fillPath(area, QBrush(brush.pattern));
             } else {
@@ -515,22 +457,7 @@ void MetafileCanvas::paintFigure(const QPainterPath &picturePath, bool fill, boo
 
 QPen MetafileCanvas::pen() const
 {
-    const MetafilePen &p = m_state.pen;
-    qreal width = p.cosmetic ? 0 : std::min(p.width * pictureScale(), MetafileLimits::MaxPenWidth);
-    // A device context never draws a line narrower than a pixel.
-    if (!(width >= 1.5))
-        width = 0;
-    QPen pen(Colour::toQColor(p.colour), width, penStyleFor(p.style), p.cap, p.join);
-    pen.setMiterLimit(m_state.miterLimit);
-    const int drawStyle = drawStyleFor(p.style);
-    if (LineStyle::isDashed(drawStyle)) {
-        const auto lengths = LineStyle::dashLengths(drawStyle);
-        pen.setDashPattern(QList<qreal>(lengths.begin(), lengths.end()));
-        // At one pixel a square cap gives the classic lengths; wider, a flat
-        // one keeps each dash as long as its share of the pattern.
-        pen.setCapStyle(width > 1 ? Qt::FlatCap : Qt::SquareCap);
-    }
-    return pen;
+    return MetafileStyles::penFor(m_state.pen, pictureScale(), m_state.miterLimit);
 }
 
 void MetafileCanvas::measure(const QRectF &bounds)

@@ -7,6 +7,7 @@
 #include "files/MetafileRecordWalker.h"
 #include "files/PictureReadReason.h"
 #include "files/WmfPlayer.h"
+#include "files/WmfRecordType.h"
 #include "raster/PictureSurface.h"
 
 #include <algorithm>
@@ -163,9 +164,9 @@ std::optional<QRectF> windowBeforeDrawing(QByteArrayView file, qint64 start)
     while (walker.next(record) == Step::Record) {
         const ByteReader r(record.bytes);
         const QPointF p(qint16(r.u16le(8).value_or(0)), qint16(r.u16le(6).value_or(0)));
-        if (record.type == WmfSetWindowOrg)
+        if (record.type == WmfRecordType::SetWindowOrg)
             origin = p;
-        else if (record.type == WmfSetWindowExt)
+        else if (record.type == WmfRecordType::SetWindowExt)
             return p.x() != 0 && p.y() != 0 ? std::optional(QRectF(origin, QSizeF(p.x(), p.y())))
                                             : std::nullopt;
         else if (std::find(Figures.begin(), Figures.end(), record.type) != Figures.end())
