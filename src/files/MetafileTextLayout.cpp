@@ -17,7 +17,7 @@ qreal lengthOf(qreal a, qreal b)
     return std::isfinite(length) ? length : 0;
 }
 
-QFont fontFor(const MetafileFont &logical, qreal scaleX, qreal scaleY)
+QFont fontFor(const MetafileFont &logical, qreal scaleY)
 {
     QFont font(logical.face.isEmpty() ? QStringLiteral("Sans Serif") : logical.face);
     // Aliased like the canvas's own text: a pen mode then combines whole
@@ -50,7 +50,7 @@ MetafileTextLayout::MetafileTextLayout(const MetafileState &state, const QTransf
 {
     const qreal scaleX = lengthOf(toPicture.m11(), toPicture.m12());
     const qreal scaleY = lengthOf(toPicture.m21(), toPicture.m22());
-    m_font = fontFor(state.font, scaleX, scaleY);
+    m_font = fontFor(state.font, scaleY);
     const QFontMetricsF metrics(m_font);
     m_ascent = metrics.ascent();
     m_descent = metrics.descent();
