@@ -45,6 +45,11 @@ public:
             value = (value << 8) | quint8(m_bytes[offset + k]);
         return value;
     }
+    // The `count` bytes at `offset`, or none when they do not lie wholly inside.
+    QByteArrayView view(qint64 offset, qint64 count) const
+    {
+        return has(offset, count) ? m_bytes.sliced(offset, count) : QByteArrayView();
+    }
     // Whether the bytes at `offset` are exactly `expected`.
     bool matches(qint64 offset, QByteArrayView expected) const
     {

@@ -4,15 +4,10 @@
 
 // Windows metafiles (WMF, placeable or not, and EMF). They are drawings, not
 // pixels, and no library draws them faithfully, so the program plays them
-// itself; until its player is written, this reader recognises them (so that
-// they are not called "not a picture") and refuses them plainly.
+// itself (MetafilePlayer) at the metafile's own size over the background.
 class MetafilePictureReader : public PictureFormatReader
 {
 public:
-    enum class Kind { None, Wmf, Emf };
-
-    static Kind kindOf(QByteArrayView bytes);
-
     bool recognises(QByteArrayView bytes) const override;
     LoadedPicture read(const QByteArray &bytes, ColourValue background) const override;
 };

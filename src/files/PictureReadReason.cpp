@@ -64,9 +64,4 @@ QString incomplete()
     return QStringLiteral("文件不完整：它在图片结束之前就断了，只显示了能读出的部分");
 }
 
-QString metafilesNotYetSupported()
-{
-    return QStringLiteral("暂不支持打开图元文件（WMF/EMF）");
-}
-
 }

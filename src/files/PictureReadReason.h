@@ -19,6 +19,5 @@ QString unsupportedBitDepth(int bits);
 QString unsupportedCompression();
 QString damaged(const QString &what);
 QString incomplete();
-QString metafilesNotYetSupported();
 
 }

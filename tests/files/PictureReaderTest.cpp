@@ -1,6 +1,6 @@
 // The picture reader on files made here: huge headers refused before
-// decoding, files cut short shown as incomplete, bare DIBs, metafile
-// signatures, transparency over the background and the file-system answers.
+// decoding, files cut short shown as incomplete, bare DIBs, transparency over the background and
+// the file-system answers.
 #include "files/PictureReader.h"
 #include "files/PictureReadReason.h"
 
@@ -175,21 +175,6 @@ TEST(PictureReader, TransparencyShowsTheBackground)
     EXPECT_NEAR(qRed(half), 125, 2);
     EXPECT_NEAR(qGreen(half), 64, 2);
     EXPECT_NEAR(qBlue(half), 1, 2);
-}
-
-TEST(PictureReader, MetafilesAreRecognisedAndRefusedUntilTheirPlayerExists)
-{
-    QByteArray placeable(22, '\0');
-    putU32le(placeable, 0, 0x9AC6CDD7);
-    const QByteArray standard("\x01\x00\x09\x00\x00\x03", 6);
-    QByteArray emf(88, '\0');
-    putU32le(emf, 0, 1);
-    emf.replace(40, 4, " EMF");
-    for (const QByteArray &bytes : { placeable, standard, emf }) {
-        const LoadedPicture picture = read(bytes);
-        EXPECT_EQ(picture.outcome, Outcome::Refused);
-        EXPECT_EQ(picture.reason, PictureReadReason::metafilesNotYetSupported());
-    }
 }
 
 TEST(PictureReader, WhatIsNoPictureIsRefusedWithItsReason)
