@@ -1,0 +1,297 @@
+#include "effects/Convolution.h"
+
+#include "base/RoundHalfEven.h"
+
+#include <QColor>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+// Why whole-number filters may leave double precision: with s, d and b whole,
+// s / d + b = n / d for the whole number n = s + b d. When n / d is not a
+// half-way value it lies at least 1 / (2d) from one, far more than the error
+// of the double (or, for d <= 32767, the single-precision) quotient below 512,
+// so both round alike; when it is half-way, the quotient is exact in both. A
+// quotient of 512 or more clamps to 255 whichever precision made it.
+
+namespace {
+
+struct Tap
+{
+    int dy;
+    int dx;
+    int weight;
+};
+
+struct IntegerFilter
+{
+    int radius = 1;
+    std::vector<Tap> taps; // the non-zero weights
+    int divisor = 1;
+    int addend = 0;
+    int lowestSum = 0; // of any neighbourhood
+    int highestSum = 0;
+};
+
+bool isWhole(double value, double limit)
+{
+    return std::abs(value) <= limit && value == std::floor(value);
+}
+
+std::optional<IntegerFilter> integerFormOf(const Convolution &filter)
+{
+    const double divisor = filter.divisor == 0 ? 1 : filter.divisor;
+    if (!isWhole(divisor, 32767) || divisor < 1 || !isWhole(filter.addend, 255))
+        return std::nullopt;
+    IntegerFilter form;
+    form.radius = filter.radius == 1 ? 1 : 2;
+    form.divisor = int(divisor);
+    form.addend = int(filter.addend);
+    for (int dy = -form.radius; dy <= form.radius; ++dy) {
+        for (int dx = -form.radius; dx <= form.radius; ++dx) {
+            const double w = filter.weight(dy, dx);
+            if (!isWhole(w, 32767))
+                return std::nullopt;
+            if (w == 0)
+                continue;
+            form.taps.push_back({ dy, dx, int(w) });
+            (w > 0 ? form.highestSum : form.lowestSum) += int(w) * 255;
+        }
+    }
+    return form;
+}
+
+// round(min(|n| / d, 255)), ties to even, by integer division.
+int componentOf(qint64 n, int divisor)
+{
+    const qint64 u = std::llabs(n);
+    qint64 q = u / divisor;
+    const qint64 twiceRest = 2 * (u % divisor);
+    if (twiceRest > divisor || (twiceRest == divisor && (q & 1)))
+        ++q;
+    return int(std::min<qint64>(q, 255));
+}
+
+// One pixel by exact integer arithmetic; `rows` holds rows y - 2 .. y + 2.
+quint32 convolvedPixel(const quint32 *const *rows, int x, const IntegerFilter &f)
+{
+    const qint64 bias = qint64(f.addend) * f.divisor;
+    qint64 sums[3] = { bias, bias, bias };
+    for (const Tap &t : f.taps) {
+        const quint32 c = rows[t.dy + 2][x + t.dx];
+        for (int k = 0; k < 3; ++k)
+            sums[k] += qint64(t.weight) * ((c >> (8 * k)) & 0xFF);
+    }
+    quint32 pixel = OpaqueAlpha;
+    for (int k = 0; k < 3; ++k)
+        pixel |= quint32(componentOf(sums[k], f.divisor)) << (8 * k);
+    return pixel;
+}
+
+// Calls `row(rows, y)` for every row the kernel fits on, with the five row
+// pointers around it (those beyond the radius left null).
+template <typename Row> void forEachRow(ConstPixelRows src, int radius, Row row)
+{
+    for (int y = radius; y < src.height - radius; ++y) {
+        const quint32 *rows[5] = {};
+        for (int dy = -radius; dy <= radius; ++dy)
+            rows[dy + 2] = src.row(y + dy);
+        row(rows, y);
+    }
+}
+
+void convolveInteger(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int x = f.radius; x < src.width - f.radius; ++x)
+            dst.row(y)[x] = convolvedPixel(rows, x, f);
+    });
+}
+
+#ifdef __SSE2__
+
+// Four pixels' sums (one per 32-bit lane, four components each) become the
+// components: |n / d| clamped to 255, rounded to nearest even by the
+// conversion's default rounding.
+class ComponentMapper
+{
+public:
+    explicit ComponentMapper(const IntegerFilter &f)
+        : m_divisor(_mm_set1_ps(float(f.divisor)))
+        , m_divide(f.divisor != 1)
+    { }
+
+    __m128i operator()(__m128i n) const
+    {
+        __m128 v = _mm_cvtepi32_ps(n);
+        if (m_divide)
+            v = _mm_div_ps(v, m_divisor);
+        v = _mm_min_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), v), _mm_set1_ps(255.0f));
+        return _mm_cvtps_epi32(v);
+    }
+
+    static void store(quint32 *out, __m128i p0, __m128i p1, __m128i p2, __m128i p3)
+    {
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(p0, p1), _mm_packs_epi32(p2, p3));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
+            _mm_or_si128(bytes, _mm_set1_epi32(int(OpaqueAlpha))));
+    }
+
+private:
+    __m128 m_divisor;
+    bool m_divide;
+};
+
+__m128i load4(const quint32 *p)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+}
+
+// Sums fit 16 bits when the range of possible sums spans at most 65536
+// values: they are then kept modulo 2^16 and read back above the lowest.
+void convolveRow16(const quint32 *const *rows, int x0, int x1, const IntegerFilter &f,
+    const ComponentMapper &map, quint32 *out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowest16 = _mm_set1_epi16(short(f.lowestSum));
+    const __m128i base = _mm_set1_epi32(f.lowestSum + f.addend * f.divisor);
+    int x = x0;
+    for (; x + 4 <= x1; x += 4) {
+        __m128i lo = zero, hi = zero;
+        for (const Tap &t : f.taps) {
+            const __m128i v = load4(rows[t.dy + 2] + x + t.dx);
+            __m128i vlo = _mm_unpacklo_epi8(v, zero);
+            __m128i vhi = _mm_unpackhi_epi8(v, zero);
+            if (t.weight == 1) {
+                lo = _mm_add_epi16(lo, vlo);
+                hi = _mm_add_epi16(hi, vhi);
+            } else if (t.weight == -1) {
+                lo = _mm_sub_epi16(lo, vlo);
+                hi = _mm_sub_epi16(hi, vhi);
+            } else {
+                const __m128i w = _mm_set1_epi16(short(t.weight));
+                lo = _mm_add_epi16(lo, _mm_mullo_epi16(vlo, w));
+                hi = _mm_add_epi16(hi, _mm_mullo_epi16(vhi, w));
+            }
+        }
+        lo = _mm_sub_epi16(lo, lowest16);
+        hi = _mm_sub_epi16(hi, lowest16);
+        ComponentMapper::store(out + x, map(_mm_add_epi32(_mm_unpacklo_epi16(lo, zero), base)),
+            map(_mm_add_epi32(_mm_unpackhi_epi16(lo, zero), base)),
+            map(_mm_add_epi32(_mm_unpacklo_epi16(hi, zero), base)),
+            map(_mm_add_epi32(_mm_unpackhi_epi16(hi, zero), base)));
+    }
+    for (; x < x1; ++x)
+        out[x] = convolvedPixel(rows, x, f);
+}
+
+// Larger weights: 32-bit sums, two taps at a time by a multiply-add of
+// interleaved 16-bit components.
+void convolveRow32(const quint32 *const *rows, int x0, int x1, const IntegerFilter &f,
+    const ComponentMapper &map, quint32 *out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i bias = _mm_set1_epi32(f.addend * f.divisor);
+    const size_t pairs = (f.taps.size() + 1) / 2;
+    int x = x0;
+    for (; x + 4 <= x1; x += 4) {
+        __m128i sum[4] = { bias, bias, bias, bias };
+        for (size_t i = 0; i < pairs; ++i) {
+            const Tap &a = f.taps[2 * i];
+            // An odd tap out pairs with itself at weight 0.
+            const Tap &b = 2 * i + 1 < f.taps.size() ? f.taps[2 * i + 1] : a;
+            const int wb = 2 * i + 1 < f.taps.size() ? b.weight : 0;
+            const __m128i w
+                = _mm_set1_epi32(int(quint32(quint16(a.weight)) | (quint32(quint16(wb)) << 16)));
+            const __m128i va = load4(rows[a.dy + 2] + x + a.dx);
+            const __m128i vb = load4(rows[b.dy + 2] + x + b.dx);
+            const __m128i alo = _mm_unpacklo_epi8(va, zero), ahi = _mm_unpackhi_epi8(va, zero);
+            const __m128i blo = _mm_unpacklo_epi8(vb, zero), bhi = _mm_unpackhi_epi8(vb, zero);
+            sum[0] = _mm_add_epi32(sum[0], _mm_madd_epi16(_mm_unpacklo_epi16(alo, blo), w));
+            sum[1] = _mm_add_epi32(sum[1], _mm_madd_epi16(_mm_unpackhi_epi16(alo, blo), w));
+            sum[2] = _mm_add_epi32(sum[2], _mm_madd_epi16(_mm_unpacklo_epi16(ahi, bhi), w));
+            sum[3] = _mm_add_epi32(sum[3], _mm_madd_epi16(_mm_unpackhi_epi16(ahi, bhi), w));
+        }
+        ComponentMapper::store(out + x, map(sum[0]), map(sum[1]), map(sum[2]), map(sum[3]));
+    }
+    for (; x < x1; ++x)
+        out[x] = convolvedPixel(rows, x, f);
+}
+
+void convolveSse2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    const ComponentMapper map(f);
+    const bool narrow = qint64(f.highestSum) - f.lowestSum <= 65535;
+    const int x0 = f.radius;
+    const int x1 = src.width - f.radius;
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        if (narrow)
+            convolveRow16(rows, x0, x1, f, map, dst.row(y));
+        else
+            convolveRow32(rows, x0, x1, f, map, dst.row(y));
+    });
+}
+
+#endif
+
+}
+
+void convolveReference(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+    PixelRowsCopy::rows(src, dst, 0, src.height);
+    const int r = filter.radius;
+    const double d = filter.divisor == 0 ? 1 : filter.divisor;
+    auto component = [&](double s) {
+        double v = std::abs(s / d + filter.addend);
+        if (v > 255)
+            v = 255;
+        return int(roundHalfEven(v));
+    };
+    for (int y = r; y <= src.height - r - 1; ++y) {
+        for (int x = r; x <= src.width - r - 1; ++x) {
+            double red = 0, green = 0, blue = 0;
+            for (int dy = -r; dy <= r; ++dy) {
+                for (int dx = -r; dx <= r; ++dx) {
+                    const QRgb c = src.row(y + dy)[x + dx];
+                    const double k = filter.weight(dy, dx);
+                    red += k * qRed(c);
+                    green += k * qGreen(c);
+                    blue += k * qBlue(c);
+                }
+            }
+            dst.row(y)[x] = qRgb(component(red), component(green), component(blue));
+        }
+    }
+}
+
+void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+    const std::optional<IntegerFilter> form = integerFormOf(filter);
+    if (!form) {
+        convolveReference(src, dst, filter);
+        return;
+    }
+    PixelRowsCopy::frame(src, dst, form->radius);
+    convolveInteger(src, dst, *form);
+}
+
+void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+#ifdef __SSE2__
+    const std::optional<IntegerFilter> form = integerFormOf(filter);
+    if (!form) {
+        convolveReference(src, dst, filter);
+        return;
+    }
+    PixelRowsCopy::frame(src, dst, form->radius);
+    convolveSse2(src, dst, *form);
+#else
+    convolvePortable(src, dst, filter);
+#endif
+}
