@@ -118,19 +118,29 @@ void convolveInteger(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
 
 // Four pixels' sums (one per 32-bit lane, four components each) become the
 // components: |n / d| clamped to 255, rounded to nearest even by the
-// conversion's default rounding.
+// conversion's default rounding. The quotient is made one of three ways:
+// - d = 1: n itself.
+// - d a power of two, or odd and below 2^14: n times the single-precision
+//   reciprocal. A power of two's reciprocal is exact. For odd d, n / d is
+//   never half-way (2n = (2m + 1) d would make an even number odd), so it
+//   lies at least 1 / (2d) > 2^-15 from a half; the product's error is at
+//   most 2^-23 of a quotient below 256, 2^-15, so it rounds the same way.
+// - any other d: a true division, whose single rounding keeps halves exact.
 class ComponentMapper
 {
 public:
-    explicit ComponentMapper(const IntegerFilter &f)
-        : m_divisor(_mm_set1_ps(float(f.divisor)))
-        , m_divide(f.divisor != 1)
+    explicit ComponentMapper(int divisor)
+        : m_divisor(_mm_set1_ps(float(divisor)))
+        , m_reciprocal(_mm_set1_ps(1.0f / float(divisor)))
+        , m_mode(modeFor(divisor))
     { }
 
     __m128i operator()(__m128i n) const
     {
         __m128 v = _mm_cvtepi32_ps(n);
-        if (m_divide)
+        if (m_mode == Mode::Multiply)
+            v = _mm_mul_ps(v, m_reciprocal);
+        else if (m_mode == Mode::Divide)
             v = _mm_div_ps(v, m_divisor);
         v = _mm_min_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), v), _mm_set1_ps(255.0f));
         return _mm_cvtps_epi32(v);
@@ -144,8 +154,18 @@ public:
     }
 
 private:
+    enum class Mode { Identity, Multiply, Divide };
+    static Mode modeFor(int d)
+    {
+        if (d == 1)
+            return Mode::Identity;
+        const bool powerOfTwo = (d & (d - 1)) == 0;
+        return powerOfTwo || ((d & 1) && d < (1 << 14)) ? Mode::Multiply : Mode::Divide;
+    }
+
     __m128 m_divisor;
-    bool m_divide;
+    __m128 m_reciprocal;
+    Mode m_mode;
 };
 
 __m128i load4(const quint32 *p)
@@ -153,10 +173,19 @@ __m128i load4(const quint32 *p)
     return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
 }
 
+// The taps as one output row reads them: where each reads (its row, moved by
+// its dx) and its weight in every 16-bit lane.
+struct RowTaps
+{
+    int count = 0;
+    const quint32 *at[25] = {};
+    __m128i weight[25] = {};
+};
+
 // Sums fit 16 bits when the range of possible sums spans at most 65536
 // values: they are then kept modulo 2^16 and read back above the lowest.
-void convolveRow16(const quint32 *const *rows, int x0, int x1, const IntegerFilter &f,
-    const ComponentMapper &map, quint32 *out)
+void convolveRow16(const RowTaps &taps, const quint32 *const *rows, int x0, int x1,
+    const IntegerFilter &f, const ComponentMapper &map, quint32 *out)
 {
     const __m128i zero = _mm_setzero_si128();
     const __m128i lowest16 = _mm_set1_epi16(short(f.lowestSum));
@@ -164,21 +193,10 @@ void convolveRow16(const quint32 *const *rows, int x0, int x1, const IntegerFilt
     int x = x0;
     for (; x + 4 <= x1; x += 4) {
         __m128i lo = zero, hi = zero;
-        for (const Tap &t : f.taps) {
-            const __m128i v = load4(rows[t.dy + 2] + x + t.dx);
-            __m128i vlo = _mm_unpacklo_epi8(v, zero);
-            __m128i vhi = _mm_unpackhi_epi8(v, zero);
-            if (t.weight == 1) {
-                lo = _mm_add_epi16(lo, vlo);
-                hi = _mm_add_epi16(hi, vhi);
-            } else if (t.weight == -1) {
-                lo = _mm_sub_epi16(lo, vlo);
-                hi = _mm_sub_epi16(hi, vhi);
-            } else {
-                const __m128i w = _mm_set1_epi16(short(t.weight));
-                lo = _mm_add_epi16(lo, _mm_mullo_epi16(vlo, w));
-                hi = _mm_add_epi16(hi, _mm_mullo_epi16(vhi, w));
-            }
+        for (int k = 0; k < taps.count; ++k) {
+            const __m128i v = load4(taps.at[k] + x);
+            lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(v, zero), taps.weight[k]));
+            hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(v, zero), taps.weight[k]));
         }
         lo = _mm_sub_epi16(lo, lowest16);
         hi = _mm_sub_epi16(hi, lowest16);
@@ -226,13 +244,19 @@ void convolveRow32(const quint32 *const *rows, int x0, int x1, const IntegerFilt
 
 void convolveSse2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
 {
-    const ComponentMapper map(f);
+    const ComponentMapper map(f.divisor);
     const bool narrow = qint64(f.highestSum) - f.lowestSum <= 65535;
     const int x0 = f.radius;
     const int x1 = src.width - f.radius;
+    RowTaps taps;
+    taps.count = int(f.taps.size());
+    for (int k = 0; k < taps.count; ++k)
+        taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
     forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int k = 0; k < taps.count; ++k)
+            taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
         if (narrow)
-            convolveRow16(rows, x0, x1, f, map, dst.row(y));
+            convolveRow16(taps, rows, x0, x1, f, map, dst.row(y));
         else
             convolveRow32(rows, x0, x1, f, map, dst.row(y));
     });

@@ -15,17 +15,24 @@ void OilRandom::fillBits(quint32 *out, qsizetype count)
 {
     qsizetype i = 0;
     if (count >= 4) {
-        quint32 s[4];
-        s[0] = m_state * A + C;
-        for (int k = 1; k < 4; ++k)
-            s[k] = s[k - 1] * A + C;
+        // Local copies: stores through `out` could otherwise alias the state.
+        quint32 s0 = m_state * A + C;
+        quint32 s1 = s0 * A + C;
+        quint32 s2 = s1 * A + C;
+        quint32 s3 = s2 * A + C;
+        quint32 last = m_state;
         for (; i + 4 <= count; i += 4) {
-            for (int k = 0; k < 4; ++k) {
-                out[i + k] = s[k] >> 8;
-                m_state = s[k];
-                s[k] = s[k] * A4 + C4;
-            }
+            out[i] = s0 >> 8;
+            out[i + 1] = s1 >> 8;
+            out[i + 2] = s2 >> 8;
+            out[i + 3] = s3 >> 8;
+            last = s3;
+            s0 = s0 * A4 + C4;
+            s1 = s1 * A4 + C4;
+            s2 = s2 * A4 + C4;
+            s3 = s3 * A4 + C4;
         }
+        m_state = last;
     }
     for (; i < count; ++i)
         out[i] = nextBits();
