@@ -138,8 +138,7 @@ BENCHMARK(BM_FlipDiagonal)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_QtMirrored, Horizontal, true, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_QtMirrored, Vertical, false, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_QtMirrored, Diagonal, true, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FlipNewImage, Horizontal, FlipKind::Horizontal)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FlipNewImage, Horizontal, FlipKind::Horizontal)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FlipNewImage, Vertical, FlipKind::Vertical)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FlipNewImage, Diagonal, FlipKind::Diagonal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Custom3x3)->Unit(benchmark::kMillisecond);

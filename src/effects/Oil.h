@@ -11,6 +11,7 @@ class OilRandom;
 // source row is the one nearest y + offset, ties to even, as the picture
 // surface maps positions to pixels. The frame stays as it was.
 void oil(ConstPixelRows src, PixelRows dst, OilRandom &random);
+void oilPortable(ConstPixelRows src, PixelRows dst, OilRandom &random);
 void oilReference(ConstPixelRows src, PixelRows dst, OilRandom &random);
 
 namespace OilArithmetic {

@@ -2,12 +2,10 @@
 
 namespace {
 
-// Four steps at once: x(n + 4) = A4 x(n) + C4 with A4 = A^4 and
-// C4 = C (A^3 + A^2 + A + 1), all mod 2^32.
 constexpr quint32 A = OilRandom::Multiplier;
 constexpr quint32 C = OilRandom::Increment;
-constexpr quint32 A4 = A * A * A * A;
-constexpr quint32 C4 = C * (A * A * A + A * A + A + 1u);
+constexpr quint32 A4 = OilRandom::jumpMultiplier(4);
+constexpr quint32 C4 = OilRandom::jumpIncrement(4);
 
 }
 

@@ -20,6 +20,22 @@ public:
     static constexpr quint32 Increment = 1013904223u;
     static constexpr quint32 Seed = 1u;
 
+    // n steps at once: x(k + n) = A^n x(k) + C (A^(n-1) + ... + A + 1), mod 2^32.
+    static constexpr quint32 jumpMultiplier(int n)
+    {
+        quint32 a = 1;
+        for (int k = 0; k < n; ++k)
+            a *= Multiplier;
+        return a;
+    }
+    static constexpr quint32 jumpIncrement(int n)
+    {
+        quint32 c = 0;
+        for (int k = 0; k < n; ++k)
+            c = c * Multiplier + Increment;
+        return c;
+    }
+
     // The next number's 24 bits (the number is bits / 2^24).
     quint32 nextBits()
     {
@@ -31,7 +47,10 @@ public:
     // four interleaved steps at a time, so no multiply waits on the last one.
     void fillBits(quint32 *out, qsizetype count);
 
+    // The state after the last number drawn; a vector path that drew ahead
+    // in step with the sequence hands back where it stopped.
     quint32 state() const { return m_state; }
+    void setState(quint32 state) { m_state = state; }
 
 private:
     quint32 m_state = Seed;

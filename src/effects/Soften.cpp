@@ -4,10 +4,16 @@
 
 #include <QColor>
 
+#include <algorithm>
 #include <vector>
+
+#include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>
+#endif
+#if TESSARA_AVX2_PATHS
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -85,6 +91,80 @@ void softenRowSse2(const quint16 *sums, int width, quint32 *out)
 
 #endif
 
+#if TESSARA_AVX2_PATHS
+
+// The AVX2 path works through a row in chunks whose column sums stay in the
+// first-level cache: the sums of columns x0 - 1 .. x1 for the outputs x0 .. x1 - 1.
+constexpr int SoftenChunk = 512;
+
+TESSARA_AVX2 __m256i widened(const quint32 *p)
+{
+    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
+}
+
+TESSARA_AVX2 void columnSumsAvx2(
+    const quint32 *a, const quint32 *b, const quint32 *c, int from, int to, quint16 *out)
+{
+    int x = from;
+    for (; x + 4 <= to; x += 4) {
+        const __m256i sum
+            = _mm256_add_epi16(_mm256_add_epi16(widened(a + x), widened(b + x)), widened(c + x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + 4 * (x - from)), sum);
+    }
+    for (; x < to; ++x) {
+        int sums[4];
+        columnSums(a, b, c, x, sums);
+        for (int k = 0; k < 4; ++k)
+            out[4 * (x - from) + k] = quint16(sums[k]);
+    }
+}
+
+// Outputs x0 .. x1 - 1 from the column sums of x0 - 1 .. x1 (sums[0] is x0 - 1).
+TESSARA_AVX2 void softenChunkAvx2(const quint16 *sums, int count, quint32 *out)
+{
+    const __m256i four = _mm256_set1_epi16(4);
+    const __m256i ninth = _mm256_set1_epi16(7282);
+    const __m256i alpha = _mm256_set1_epi32(int(OpaqueAlpha));
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const quint16 *s = sums + 4 * i;
+        auto at = [s](int offset) TESSARA_AVX2 {
+            return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s + offset));
+        };
+        // Outputs i .. i + 3 and i + 4 .. i + 7, each the sum of three columns.
+        __m256i first = _mm256_add_epi16(_mm256_add_epi16(at(0), at(4)), at(8));
+        __m256i second = _mm256_add_epi16(_mm256_add_epi16(at(16), at(20)), at(24));
+        first = _mm256_mulhi_epu16(_mm256_add_epi16(first, four), ninth);
+        second = _mm256_mulhi_epu16(_mm256_add_epi16(second, four), ninth);
+        // The pack interleaves the halves; the permute puts the pixels back in order.
+        const __m256i packed
+            = _mm256_permute4x64_epi64(_mm256_packus_epi16(first, second), _MM_SHUFFLE(3, 1, 2, 0));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), _mm256_or_si256(packed, alpha));
+    }
+    for (; i < count; ++i) {
+        quint32 pixel = OpaqueAlpha;
+        for (int k = 0; k < 3; ++k) {
+            const int sum = sums[4 * i + k] + sums[4 * (i + 1) + k] + sums[4 * (i + 2) + k];
+            pixel |= quint32(SoftenArithmetic::meanOfNine(sum)) << (8 * k);
+        }
+        out[i] = pixel;
+    }
+}
+
+TESSARA_AVX2 void softenAvx2(ConstPixelRows src, PixelRows dst)
+{
+    quint16 sums[4 * (SoftenChunk + 2)];
+    for (int y = 1; y < src.height - 1; ++y) {
+        for (int x0 = 1; x0 < src.width - 1; x0 += SoftenChunk) {
+            const int x1 = std::min(x0 + SoftenChunk, src.width - 1);
+            columnSumsAvx2(src.row(y - 1), src.row(y), src.row(y + 1), x0 - 1, x1 + 1, sums);
+            softenChunkAvx2(sums, x1 - x0, dst.row(y) + x0);
+        }
+    }
+}
+
+#endif
+
 }
 
 void softenPortable(ConstPixelRows src, PixelRows dst)
@@ -110,6 +190,13 @@ void softenPortable(ConstPixelRows src, PixelRows dst)
 
 void soften(ConstPixelRows src, PixelRows dst)
 {
+#if TESSARA_AVX2_PATHS
+    if (VectorUnits::avx2()) {
+        PixelRowsCopy::frame(src, dst, 1);
+        softenAvx2(src, dst);
+        return;
+    }
+#endif
 #ifdef __SSE2__
     PixelRowsCopy::frame(src, dst, 1);
     if (src.width < 3 || src.height < 3)
