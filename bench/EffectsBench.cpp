@@ -125,6 +125,20 @@ void BM_Custom5x5(benchmark::State &state)
     runKernel(state, [&](ConstPixelRows src, PixelRows dst) { convolve(src, dst, filter); });
 }
 
+// The same with a fractional addend: the components come from a table.
+void BM_Custom5x5FractionalAddend(benchmark::State &state)
+{
+    const int w[5] = { 1, 4, 6, 4, 1 };
+    Convolution filter;
+    filter.radius = 2;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            filter.setWeight(dy, dx, w[dy + 2] * w[dx + 2]);
+    filter.divisor = 255;
+    filter.addend = 0.5;
+    runKernel(state, [&](ConstPixelRows src, PixelRows dst) { convolve(src, dst, filter); });
+}
+
 }
 
 BENCHMARK(BM_Soften)->Unit(benchmark::kMillisecond);
@@ -143,3 +157,4 @@ BENCHMARK_CAPTURE(BM_FlipNewImage, Vertical, FlipKind::Vertical)->Unit(benchmark
 BENCHMARK_CAPTURE(BM_FlipNewImage, Diagonal, FlipKind::Diagonal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Custom3x3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Custom5x5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Custom5x5FractionalAddend)->Unit(benchmark::kMillisecond);

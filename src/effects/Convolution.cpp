@@ -42,6 +42,11 @@ struct IntegerFilter
     int addend = 0;
     int lowestSum = 0; // of any neighbourhood
     int highestSum = 0;
+    // Whether divisor and addend are whole (1..32767 and -255..255); only
+    // then are `divisor` and `addend` set.
+    bool wholeMapping = false;
+
+    bool narrow() const { return qint64(highestSum) - lowestSum <= 65535; }
 };
 
 bool isWhole(double value, double limit)
@@ -52,12 +57,13 @@ bool isWhole(double value, double limit)
 std::optional<IntegerFilter> integerFormOf(const Convolution &filter)
 {
     const double divisor = filter.divisor == 0 ? 1 : filter.divisor;
-    if (!isWhole(divisor, 32767) || divisor < 1 || !isWhole(filter.addend, 255))
-        return std::nullopt;
     IntegerFilter form;
     form.radius = filter.radius == 1 ? 1 : 2;
-    form.divisor = int(divisor);
-    form.addend = int(filter.addend);
+    form.wholeMapping = isWhole(divisor, 32767) && divisor >= 1 && isWhole(filter.addend, 255);
+    if (form.wholeMapping) {
+        form.divisor = int(divisor);
+        form.addend = int(filter.addend);
+    }
     for (int dy = -form.radius; dy <= form.radius; ++dy) {
         for (int dx = -form.radius; dx <= form.radius; ++dx) {
             const double w = filter.weight(dy, dx);
@@ -72,6 +78,30 @@ std::optional<IntegerFilter> integerFormOf(const Convolution &filter)
     return form;
 }
 
+// The component of every sum from lowest to highest, worked out once with the
+// reference's own double-precision expression: any divisor and addend, the
+// same bit for bit.
+std::vector<quint8> componentTable(const Convolution &filter, int lowest, int highest)
+{
+    const double d = filter.divisor == 0 ? 1 : filter.divisor;
+    std::vector<quint8> table(size_t(highest - lowest) + 1);
+    for (int s = lowest; s <= highest; ++s) {
+        double v = std::abs(double(s) / d + filter.addend);
+        if (v > 255)
+            v = 255;
+        table[size_t(s - lowest)] = quint8(roundHalfEven(v));
+    }
+    return table;
+}
+
+quint32 pixelFromTable(const std::vector<quint8> &table, const int sums[3], int lowest)
+{
+    quint32 pixel = OpaqueAlpha;
+    for (int k = 0; k < 3; ++k)
+        pixel |= quint32(table[size_t(sums[k] - lowest)]) << (8 * k);
+    return pixel;
+}
+
 // round(min(|n| / d, 255)), ties to even, by integer division.
 int componentOf(qint64 n, int divisor)
 {
@@ -81,6 +111,17 @@ int componentOf(qint64 n, int divisor)
     if (twiceRest > divisor || (twiceRest == divisor && (q & 1)))
         ++q;
     return int(std::min<qint64>(q, 255));
+}
+
+// The three sums at x, of a filter whose sums fit an int.
+void sumsAt(const quint32 *const *rows, int x, const IntegerFilter &f, int sums[3])
+{
+    sums[0] = sums[1] = sums[2] = 0;
+    for (const Tap &t : f.taps) {
+        const quint32 c = rows[t.dy + 2][x + t.dx];
+        for (int k = 0; k < 3; ++k)
+            sums[k] += t.weight * int((c >> (8 * k)) & 0xFF);
+    }
 }
 
 // One pixel by exact integer arithmetic; `rows` holds rows y - 2 .. y + 2.
@@ -109,6 +150,18 @@ template <typename Row> void forEachRow(ConstPixelRows src, int radius, Row row)
             rows[dy + 2] = src.row(y + dy);
         row(rows, y);
     }
+}
+
+void convolveTablePortable(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const std::vector<quint8> &table)
+{
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int x = f.radius; x < src.width - f.radius; ++x) {
+            int sums[3];
+            sumsAt(rows, x, f, sums);
+            dst.row(y)[x] = pixelFromTable(table, sums, f.lowestSum);
+        }
+    });
 }
 
 void convolveInteger(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
@@ -304,6 +357,44 @@ TESSARA_AVX2 void convolveNarrowAvx2(ConstPixelRows src, PixelRows dst, const In
 
 #endif
 
+// Narrow sums through the table: the vector sums, then a look-up per component.
+void convolveTableSse2(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const std::vector<quint8> &table)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowest16 = _mm_set1_epi16(short(f.lowestSum));
+    RowTaps taps;
+    taps.count = int(f.taps.size());
+    for (int k = 0; k < taps.count; ++k)
+        taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
+    alignas(16) quint16 index[16];
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int k = 0; k < taps.count; ++k)
+            taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
+        quint32 *out = dst.row(y);
+        int x = f.radius;
+        for (; x + 4 <= src.width - f.radius; x += 4) {
+            __m128i lo = zero, hi = zero;
+            for (int k = 0; k < taps.count; ++k) {
+                const __m128i v = load4(taps.at[k] + x);
+                lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(v, zero), taps.weight[k]));
+                hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(v, zero), taps.weight[k]));
+            }
+            _mm_store_si128(reinterpret_cast<__m128i *>(index), _mm_sub_epi16(lo, lowest16));
+            _mm_store_si128(reinterpret_cast<__m128i *>(index + 8), _mm_sub_epi16(hi, lowest16));
+            for (int p = 0; p < 4; ++p)
+                out[x + p] = OpaqueAlpha | quint32(table[index[4 * p]])
+                    | quint32(table[index[4 * p + 1]]) << 8
+                    | quint32(table[index[4 * p + 2]]) << 16;
+        }
+        for (; x < src.width - f.radius; ++x) {
+            int sums[3];
+            sumsAt(rows, x, f, sums);
+            out[x] = pixelFromTable(table, sums, f.lowestSum);
+        }
+    });
+}
+
 // Larger weights: 32-bit sums, two taps at a time by a multiply-add of
 // interleaved 16-bit components.
 void convolveRow32(const quint32 *const *rows, int x0, int x1, const IntegerFilter &f,
@@ -340,7 +431,7 @@ void convolveRow32(const quint32 *const *rows, int x0, int x1, const IntegerFilt
 void convolveSse2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
 {
     const ComponentMapper map(f.divisor);
-    const bool narrow = qint64(f.highestSum) - f.lowestSum <= 65535;
+    const bool narrow = f.narrow();
 #if TESSARA_AVX2_PATHS
     if (narrow && VectorUnits::avx2()) {
         convolveNarrowAvx2(src, dst, f);
@@ -398,24 +489,32 @@ void convolveReference(ConstPixelRows src, PixelRows dst, const Convolution &fil
 void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filter)
 {
     const std::optional<IntegerFilter> form = integerFormOf(filter);
-    if (!form) {
+    if (!form || (!form->wholeMapping && !form->narrow())) {
         convolveReference(src, dst, filter);
         return;
     }
     PixelRowsCopy::frame(src, dst, form->radius);
-    convolveInteger(src, dst, *form);
+    if (form->wholeMapping)
+        convolveInteger(src, dst, *form);
+    else
+        convolveTablePortable(
+            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
 }
 
 void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
 {
 #ifdef __SSE2__
     const std::optional<IntegerFilter> form = integerFormOf(filter);
-    if (!form) {
+    if (!form || (!form->wholeMapping && !form->narrow())) {
         convolveReference(src, dst, filter);
         return;
     }
     PixelRowsCopy::frame(src, dst, form->radius);
-    convolveSse2(src, dst, *form);
+    if (form->wholeMapping)
+        convolveSse2(src, dst, *form);
+    else
+        convolveTableSse2(
+            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
 #else
     convolvePortable(src, dst, filter);
 #endif

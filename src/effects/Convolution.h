@@ -21,11 +21,12 @@ struct Convolution
     void setWeight(int dy, int dx, double w) { weights[size_t(dy + 2)][size_t(dx + 2)] = w; }
 };
 
-// Integer sums and vector arithmetic when the weights, divisor and addend are
-// whole numbers of a sensible size (|weight| <= 32767, divisor 1..32767,
-// |addend| <= 255: everything the filter dialog lets through, apart from a
-// fractional addend or a weight of more than five digits); otherwise the
-// double-precision loops.
+// Integer sums in vectors whenever the weights are whole numbers up to 32767
+// (the dialog's cells hold nothing else, short of six digits). The sums become
+// components by vector arithmetic when the divisor (1..32767) and the addend
+// (-255..255) are whole too, otherwise by a table worked out with the
+// reference's own expression, as long as the sums span at most 65536 values.
+// Anything else takes the double-precision loops.
 void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter);
 // Whole-number filters by exact integer arithmetic, one pixel at a time;
 // others as the reference.
