@@ -34,9 +34,13 @@ std::optional<double> FilterKernel::numberIn(const QString &text)
     static const QRegularExpression number(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
-    const double value = std::strtod(text.toLatin1().constData(), nullptr);
-    // Hundreds of digits overflow; such a number is as good as infinite.
-    return std::clamp(value, -1e300, 1e300);
+    // QString reads the C locale's point whatever the user's locale is.
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    // Only hundreds of digits fail to convert; such a number is as good as infinite.
+    if (!ok || !std::isfinite(value))
+        return text.startsWith(QLatin1Char('-')) ? -1e300 : 1e300;
+    return value;
 }
 
 bool FilterKernel::isOuterCell(int cell)
