@@ -4,6 +4,7 @@
 #include "colour/ColourCommands.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "effects/EffectCommands.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "raster/RasterOp.h"
@@ -13,6 +14,7 @@
 ModuleMain::ModuleMain()
     : m_colourCommands(std::make_unique<ColourCommands>(*this))
     , m_tools(std::make_unique<ToolPaletteModel>(*this))
+    , m_effects(std::make_unique<EffectCommands>(*this))
 {
     connect(this, &ModuleMain::paletteSamplesNeedRedraw, &m_tools->styles(),
         &PaletteStyles::redrawSamples);

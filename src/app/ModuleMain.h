@@ -6,6 +6,7 @@
 #include <memory>
 
 class ColourCommands;
+class EffectCommands;
 class ToolPaletteModel;
 
 // The application's state: the shared workspace with the tool palette and the
@@ -25,6 +26,8 @@ public:
     // ApplyFillColour, and the colour window's palette and size boxes.
     ColourCommands &colourCommands() { return *m_colourCommands; }
     ToolPaletteModel &tools() { return *m_tools; }
+    // The effects, flips and custom filter on the floating selection.
+    EffectCommands &effects() { return *m_effects; }
 
     // The engine's part of start-up: arrangement none, draw mode R2_COPYPEN,
     // paste mode SRCCOPY, region tool.
@@ -53,4 +56,5 @@ protected:
 private:
     std::unique_ptr<ColourCommands> m_colourCommands;
     std::unique_ptr<ToolPaletteModel> m_tools;
+    std::unique_ptr<EffectCommands> m_effects;
 };

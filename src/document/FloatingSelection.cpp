@@ -107,6 +107,13 @@ void FloatingSelection::fill(ColourValue colour)
         emit changed(QRegion(picturePixels()));
 }
 
+void FloatingSelection::replacePixels(const QImage &pixels)
+{
+    m_picture.setImage(pixels);
+    if (m_pictureShown)
+        emit changed(QRegion(picturePixels()));
+}
+
 void FloatingSelection::clear()
 {
     update([&] {

@@ -49,6 +49,9 @@ public:
     void moveTo(double left, double top);
     // The floating picture becomes a solid block of `colour`.
     void fill(ColourValue colour);
+    // The floating picture's pixels become `pixels`, of the same size (an
+    // effect or a flip computed elsewhere); the canvas is not touched.
+    void replacePixels(const QImage &pixels);
     // Hides everything and lets the picture go.
     void clear();
     // Timer1: the outlines trade places.

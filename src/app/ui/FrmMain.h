@@ -91,6 +91,7 @@ private:
     void mnuFileNew_Click();
     void mnuFileClose_Click();
     void mnuEditPaste_Click();
+    void mnuviewcustom_Click();
     void mnuAllFileClose_Click();
     void mnuWindowmax_Click();
     void toggleBar(const QString &itemName, QWidget *bar);

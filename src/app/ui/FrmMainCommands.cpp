@@ -11,6 +11,8 @@
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ui/FrmEdit.h"
+#include "effects/EffectCommands.h"
+#include "effects/ui/FrmFilter.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
@@ -60,6 +62,15 @@ void FrmMain::registerCommands()
     on("mnuEditPaste", [this] { mnuEditPaste_Click(); });
     on("mnuEditselect", [this] { m_module->EditSelectAll(); });
     on("mnuEditCls", [this] { m_module->EditClear(); });
+    EffectCommands &effects = m_module->effects();
+    on("mnuviewfanzhuan1", [&effects] { effects.flipSelection(FlipKind::Horizontal); });
+    on("mnuviewfanzhuan2", [&effects] { effects.flipSelection(FlipKind::Vertical); });
+    on("mnuviewfanzhuan3", [&effects] { effects.flipSelection(FlipKind::Diagonal); });
+    on("mnuviewsmooth", [&effects] { effects.soften(); });
+    on("mnuviewruihua", [&effects] { effects.sharpen(); });
+    on("mnuviewyouhua", [&effects] { effects.oil(); });
+    on("mnuviewfudiao", [&effects] { effects.emboss(); });
+    on("mnuviewcustom", [this] { mnuviewcustom_Click(); });
     for (const ModeMenu *modes : { &m_module->mnudrawmode(), &m_module->mnupastemode() }) {
         const bool draw = modes == &m_module->mnudrawmode();
         for (const ModeItem &item : modes->items()) {
@@ -115,6 +126,19 @@ void FrmMain::mnuEditPaste_Click()
     box.setObjectName(QStringLiteral("PasteTooLarge"));
     useChineseButtonTexts(box);
     box.exec();
+}
+
+void FrmMain::mnuviewcustom_Click()
+{
+    if (!m_module->effects().hasSelection())
+        return;
+    // One dialog at a time; Cancel destroys it and the next use makes it afresh.
+    auto *dialog = findChild<FrmFilter *>();
+    if (!dialog)
+        dialog = new FrmFilter(this, m_module->effects());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void FrmMain::mnuFileClose_Click()

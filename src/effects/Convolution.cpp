@@ -1,0 +1,521 @@
+#include "effects/Convolution.h"
+
+#include "base/RoundHalfEven.h"
+
+#include <QColor>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "effects/VectorUnits.h"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#if TESSARA_AVX2_PATHS
+#include <immintrin.h>
+#endif
+
+// Why whole-number filters may leave double precision: with s, d and b whole,
+// s / d + b = n / d for the whole number n = s + b d. When n / d is not a
+// half-way value it lies at least 1 / (2d) from one, far more than the error
+// of the double (or, for d <= 32767, the single-precision) quotient below 512,
+// so both round alike; when it is half-way, the quotient is exact in both. A
+// quotient of 512 or more clamps to 255 whichever precision made it.
+
+namespace {
+
+struct Tap
+{
+    int dy;
+    int dx;
+    int weight;
+};
+
+struct IntegerFilter
+{
+    int radius = 1;
+    std::vector<Tap> taps; // the non-zero weights
+    int divisor = 1;
+    int addend = 0;
+    int lowestSum = 0; // of any neighbourhood
+    int highestSum = 0;
+    // Whether divisor and addend are whole (1..32767 and -255..255); only
+    // then are `divisor` and `addend` set.
+    bool wholeMapping = false;
+
+    bool narrow() const { return qint64(highestSum) - lowestSum <= 65535; }
+};
+
+bool isWhole(double value, double limit)
+{
+    return std::abs(value) <= limit && value == std::floor(value);
+}
+
+std::optional<IntegerFilter> integerFormOf(const Convolution &filter)
+{
+    const double divisor = filter.divisor == 0 ? 1 : filter.divisor;
+    IntegerFilter form;
+    form.radius = filter.radius == 1 ? 1 : 2;
+    form.wholeMapping = isWhole(divisor, 32767) && divisor >= 1 && isWhole(filter.addend, 255);
+    if (form.wholeMapping) {
+        form.divisor = int(divisor);
+        form.addend = int(filter.addend);
+    }
+    for (int dy = -form.radius; dy <= form.radius; ++dy) {
+        for (int dx = -form.radius; dx <= form.radius; ++dx) {
+            const double w = filter.weight(dy, dx);
+            if (!isWhole(w, 32767))
+                return std::nullopt;
+            if (w == 0)
+                continue;
+            form.taps.push_back({ dy, dx, int(w) });
+            (w > 0 ? form.highestSum : form.lowestSum) += int(w) * 255;
+        }
+    }
+    return form;
+}
+
+// The component of every sum from lowest to highest, worked out once with the
+// reference's own double-precision expression: any divisor and addend, the
+// same bit for bit.
+std::vector<quint8> componentTable(const Convolution &filter, int lowest, int highest)
+{
+    const double d = filter.divisor == 0 ? 1 : filter.divisor;
+    std::vector<quint8> table(size_t(highest - lowest) + 1);
+    for (int s = lowest; s <= highest; ++s) {
+        double v = std::abs(double(s) / d + filter.addend);
+        if (v > 255)
+            v = 255;
+        table[size_t(s - lowest)] = quint8(roundHalfEven(v));
+    }
+    return table;
+}
+
+quint32 pixelFromTable(const std::vector<quint8> &table, const int sums[3], int lowest)
+{
+    quint32 pixel = OpaqueAlpha;
+    for (int k = 0; k < 3; ++k)
+        pixel |= quint32(table[size_t(sums[k] - lowest)]) << (8 * k);
+    return pixel;
+}
+
+// round(min(|n| / d, 255)), ties to even, by integer division.
+int componentOf(qint64 n, int divisor)
+{
+    const qint64 u = std::llabs(n);
+    qint64 q = u / divisor;
+    const qint64 twiceRest = 2 * (u % divisor);
+    if (twiceRest > divisor || (twiceRest == divisor && (q & 1)))
+        ++q;
+    return int(std::min<qint64>(q, 255));
+}
+
+// The three sums at x, of a filter whose sums fit an int.
+void sumsAt(const quint32 *const *rows, int x, const IntegerFilter &f, int sums[3])
+{
+    sums[0] = sums[1] = sums[2] = 0;
+    for (const Tap &t : f.taps) {
+        const quint32 c = rows[t.dy + 2][x + t.dx];
+        for (int k = 0; k < 3; ++k)
+            sums[k] += t.weight * int((c >> (8 * k)) & 0xFF);
+    }
+}
+
+// One pixel by exact integer arithmetic; `rows` holds rows y - 2 .. y + 2.
+quint32 convolvedPixel(const quint32 *const *rows, int x, const IntegerFilter &f)
+{
+    const qint64 bias = qint64(f.addend) * f.divisor;
+    qint64 sums[3] = { bias, bias, bias };
+    for (const Tap &t : f.taps) {
+        const quint32 c = rows[t.dy + 2][x + t.dx];
+        for (int k = 0; k < 3; ++k)
+            sums[k] += qint64(t.weight) * ((c >> (8 * k)) & 0xFF);
+    }
+    quint32 pixel = OpaqueAlpha;
+    for (int k = 0; k < 3; ++k)
+        pixel |= quint32(componentOf(sums[k], f.divisor)) << (8 * k);
+    return pixel;
+}
+
+// Calls `row(rows, y)` for every row the kernel fits on, with the five row
+// pointers around it (those beyond the radius left null).
+template <typename Row> void forEachRow(ConstPixelRows src, int radius, Row row)
+{
+    for (int y = radius; y < src.height - radius; ++y) {
+        const quint32 *rows[5] = {};
+        for (int dy = -radius; dy <= radius; ++dy)
+            rows[dy + 2] = src.row(y + dy);
+        row(rows, y);
+    }
+}
+
+void convolveTablePortable(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const std::vector<quint8> &table)
+{
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int x = f.radius; x < src.width - f.radius; ++x) {
+            int sums[3];
+            sumsAt(rows, x, f, sums);
+            dst.row(y)[x] = pixelFromTable(table, sums, f.lowestSum);
+        }
+    });
+}
+
+void convolveInteger(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int x = f.radius; x < src.width - f.radius; ++x)
+            dst.row(y)[x] = convolvedPixel(rows, x, f);
+    });
+}
+
+#ifdef __SSE2__
+
+// Four pixels' sums (one per 32-bit lane, four components each) become the
+// components: |n / d| clamped to 255, rounded to nearest even by the
+// conversion's default rounding. The quotient is made one of three ways:
+// - d = 1: n itself.
+// - d a power of two, or odd and below 2^14: n times the single-precision
+//   reciprocal. A power of two's reciprocal is exact. For odd d, n / d is
+//   never half-way (2n = (2m + 1) d would make an even number odd), so it
+//   lies at least 1 / (2d) > 2^-15 from a half; the product's error is at
+//   most 2^-23 of a quotient below 256, 2^-15, so it rounds the same way.
+// - any other d: a true division, whose single rounding keeps halves exact.
+class ComponentMapper
+{
+public:
+    explicit ComponentMapper(int divisor)
+        : m_divisor(_mm_set1_ps(float(divisor)))
+        , m_reciprocal(_mm_set1_ps(1.0f / float(divisor)))
+        , m_mode(modeFor(divisor))
+    { }
+
+    __m128i operator()(__m128i n) const
+    {
+        __m128 v = _mm_cvtepi32_ps(n);
+        if (m_mode == Mode::Multiply)
+            v = _mm_mul_ps(v, m_reciprocal);
+        else if (m_mode == Mode::Divide)
+            v = _mm_div_ps(v, m_divisor);
+        v = _mm_min_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), v), _mm_set1_ps(255.0f));
+        return _mm_cvtps_epi32(v);
+    }
+
+    static void store(quint32 *out, __m128i p0, __m128i p1, __m128i p2, __m128i p3)
+    {
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(p0, p1), _mm_packs_epi32(p2, p3));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out),
+            _mm_or_si128(bytes, _mm_set1_epi32(int(OpaqueAlpha))));
+    }
+
+    enum class Mode { Identity, Multiply, Divide };
+    static Mode modeFor(int d)
+    {
+        if (d == 1)
+            return Mode::Identity;
+        const bool powerOfTwo = (d & (d - 1)) == 0;
+        return powerOfTwo || ((d & 1) && d < (1 << 14)) ? Mode::Multiply : Mode::Divide;
+    }
+
+private:
+    __m128 m_divisor;
+    __m128 m_reciprocal;
+    Mode m_mode;
+};
+
+__m128i load4(const quint32 *p)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+}
+
+// The taps as one output row reads them: where each reads (its row, moved by
+// its dx) and its weight in every 16-bit lane.
+struct RowTaps
+{
+    int count = 0;
+    const quint32 *at[25] = {};
+    __m128i weight[25] = {};
+};
+
+// Sums fit 16 bits when the range of possible sums spans at most 65536
+// values: they are then kept modulo 2^16 and read back above the lowest.
+void convolveRow16(const RowTaps &taps, const quint32 *const *rows, int x0, int x1,
+    const IntegerFilter &f, const ComponentMapper &map, quint32 *out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowest16 = _mm_set1_epi16(short(f.lowestSum));
+    const __m128i base = _mm_set1_epi32(f.lowestSum + f.addend * f.divisor);
+    int x = x0;
+    for (; x + 4 <= x1; x += 4) {
+        __m128i lo = zero, hi = zero;
+        for (int k = 0; k < taps.count; ++k) {
+            const __m128i v = load4(taps.at[k] + x);
+            lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(v, zero), taps.weight[k]));
+            hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(v, zero), taps.weight[k]));
+        }
+        lo = _mm_sub_epi16(lo, lowest16);
+        hi = _mm_sub_epi16(hi, lowest16);
+        ComponentMapper::store(out + x, map(_mm_add_epi32(_mm_unpacklo_epi16(lo, zero), base)),
+            map(_mm_add_epi32(_mm_unpackhi_epi16(lo, zero), base)),
+            map(_mm_add_epi32(_mm_unpacklo_epi16(hi, zero), base)),
+            map(_mm_add_epi32(_mm_unpackhi_epi16(hi, zero), base)));
+    }
+    for (; x < x1; ++x)
+        out[x] = convolvedPixel(rows, x, f);
+}
+
+#if TESSARA_AVX2_PATHS
+
+// The 16-bit path eight pixels at a time; the reasoning is the SSE2 path's.
+class ComponentMapperAvx2
+{
+public:
+    TESSARA_AVX2 explicit ComponentMapperAvx2(int divisor)
+        : m_divisor(_mm256_set1_ps(float(divisor)))
+        , m_reciprocal(_mm256_set1_ps(1.0f / float(divisor)))
+        , m_mode(ComponentMapper::modeFor(divisor))
+    { }
+
+    TESSARA_AVX2 __m256i operator()(__m256i n) const
+    {
+        __m256 v = _mm256_cvtepi32_ps(n);
+        if (m_mode == ComponentMapper::Mode::Multiply)
+            v = _mm256_mul_ps(v, m_reciprocal);
+        else if (m_mode == ComponentMapper::Mode::Divide)
+            v = _mm256_div_ps(v, m_divisor);
+        v = _mm256_min_ps(_mm256_andnot_ps(_mm256_set1_ps(-0.0f), v), _mm256_set1_ps(255.0f));
+        return _mm256_cvtps_epi32(v);
+    }
+
+private:
+    __m256 m_divisor;
+    __m256 m_reciprocal;
+    ComponentMapper::Mode m_mode;
+};
+
+TESSARA_AVX2 __m256i widened(const quint32 *p)
+{
+    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
+}
+
+// Sums of 16-bit lanes (two pixels a 128-bit half) read back above the
+// lowest sum, as components: the four 32-bit halves, in pack order.
+TESSARA_AVX2 __m256i componentsAvx2(
+    __m256i sums, __m256i lowest16, __m256i base, const ComponentMapperAvx2 &map)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i above = _mm256_sub_epi16(sums, lowest16);
+    const __m256i first = map(_mm256_add_epi32(_mm256_unpacklo_epi16(above, zero), base));
+    const __m256i second = map(_mm256_add_epi32(_mm256_unpackhi_epi16(above, zero), base));
+    return _mm256_packs_epi32(first, second);
+}
+
+TESSARA_AVX2 void convolveRow16Avx2(const RowTaps &taps, const quint32 *const *rows, int x0, int x1,
+    const IntegerFilter &f, const ComponentMapperAvx2 &map, quint32 *out)
+{
+    const __m256i lowest16 = _mm256_set1_epi16(short(f.lowestSum));
+    const __m256i base = _mm256_set1_epi32(f.lowestSum + f.addend * f.divisor);
+    const __m256i alpha = _mm256_set1_epi32(int(OpaqueAlpha));
+    __m256i weight[25];
+    for (int k = 0; k < taps.count; ++k)
+        weight[k] = _mm256_broadcastsi128_si256(taps.weight[k]);
+    int x = x0;
+    for (; x + 8 <= x1; x += 8) {
+        __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
+        for (int k = 0; k < taps.count; ++k) {
+            lo = _mm256_add_epi16(lo, _mm256_mullo_epi16(widened(taps.at[k] + x), weight[k]));
+            hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(widened(taps.at[k] + x + 4), weight[k]));
+        }
+        const __m256i packed = _mm256_packus_epi16(
+            componentsAvx2(lo, lowest16, base, map), componentsAvx2(hi, lowest16, base, map));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + x),
+            _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)), alpha));
+    }
+    for (; x < x1; ++x)
+        out[x] = convolvedPixel(rows, x, f);
+}
+
+TESSARA_AVX2 void convolveNarrowAvx2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    const ComponentMapperAvx2 map(f.divisor);
+    RowTaps taps;
+    taps.count = int(f.taps.size());
+    for (int k = 0; k < taps.count; ++k)
+        taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
+    for (int y = f.radius; y < src.height - f.radius; ++y) {
+        const quint32 *rows[5] = {};
+        for (int dy = -f.radius; dy <= f.radius; ++dy)
+            rows[dy + 2] = src.row(y + dy);
+        for (int k = 0; k < taps.count; ++k)
+            taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
+        convolveRow16Avx2(taps, rows, f.radius, src.width - f.radius, f, map, dst.row(y));
+    }
+}
+
+#endif
+
+// Narrow sums through the table: the vector sums, then a look-up per component.
+void convolveTableSse2(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const std::vector<quint8> &table)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowest16 = _mm_set1_epi16(short(f.lowestSum));
+    RowTaps taps;
+    taps.count = int(f.taps.size());
+    for (int k = 0; k < taps.count; ++k)
+        taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
+    alignas(16) quint16 index[16];
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int k = 0; k < taps.count; ++k)
+            taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
+        quint32 *out = dst.row(y);
+        int x = f.radius;
+        for (; x + 4 <= src.width - f.radius; x += 4) {
+            __m128i lo = zero, hi = zero;
+            for (int k = 0; k < taps.count; ++k) {
+                const __m128i v = load4(taps.at[k] + x);
+                lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(v, zero), taps.weight[k]));
+                hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(v, zero), taps.weight[k]));
+            }
+            _mm_store_si128(reinterpret_cast<__m128i *>(index), _mm_sub_epi16(lo, lowest16));
+            _mm_store_si128(reinterpret_cast<__m128i *>(index + 8), _mm_sub_epi16(hi, lowest16));
+            for (int p = 0; p < 4; ++p)
+                out[x + p] = OpaqueAlpha | quint32(table[index[4 * p]])
+                    | quint32(table[index[4 * p + 1]]) << 8
+                    | quint32(table[index[4 * p + 2]]) << 16;
+        }
+        for (; x < src.width - f.radius; ++x) {
+            int sums[3];
+            sumsAt(rows, x, f, sums);
+            out[x] = pixelFromTable(table, sums, f.lowestSum);
+        }
+    });
+}
+
+// Larger weights: 32-bit sums, two taps at a time by a multiply-add of
+// interleaved 16-bit components.
+void convolveRow32(const quint32 *const *rows, int x0, int x1, const IntegerFilter &f,
+    const ComponentMapper &map, quint32 *out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i bias = _mm_set1_epi32(f.addend * f.divisor);
+    const size_t pairs = (f.taps.size() + 1) / 2;
+    int x = x0;
+    for (; x + 4 <= x1; x += 4) {
+        __m128i sum[4] = { bias, bias, bias, bias };
+        for (size_t i = 0; i < pairs; ++i) {
+            const Tap &a = f.taps[2 * i];
+            // An odd tap out pairs with itself at weight 0.
+            const Tap &b = 2 * i + 1 < f.taps.size() ? f.taps[2 * i + 1] : a;
+            const int wb = 2 * i + 1 < f.taps.size() ? b.weight : 0;
+            const __m128i w
+                = _mm_set1_epi32(int(quint32(quint16(a.weight)) | (quint32(quint16(wb)) << 16)));
+            const __m128i va = load4(rows[a.dy + 2] + x + a.dx);
+            const __m128i vb = load4(rows[b.dy + 2] + x + b.dx);
+            const __m128i alo = _mm_unpacklo_epi8(va, zero), ahi = _mm_unpackhi_epi8(va, zero);
+            const __m128i blo = _mm_unpacklo_epi8(vb, zero), bhi = _mm_unpackhi_epi8(vb, zero);
+            sum[0] = _mm_add_epi32(sum[0], _mm_madd_epi16(_mm_unpacklo_epi16(alo, blo), w));
+            sum[1] = _mm_add_epi32(sum[1], _mm_madd_epi16(_mm_unpackhi_epi16(alo, blo), w));
+            sum[2] = _mm_add_epi32(sum[2], _mm_madd_epi16(_mm_unpacklo_epi16(ahi, bhi), w));
+            sum[3] = _mm_add_epi32(sum[3], _mm_madd_epi16(_mm_unpackhi_epi16(ahi, bhi), w));
+        }
+        ComponentMapper::store(out + x, map(sum[0]), map(sum[1]), map(sum[2]), map(sum[3]));
+    }
+    for (; x < x1; ++x)
+        out[x] = convolvedPixel(rows, x, f);
+}
+
+void convolveSse2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    const ComponentMapper map(f.divisor);
+    const bool narrow = f.narrow();
+#if TESSARA_AVX2_PATHS
+    if (narrow && VectorUnits::avx2()) {
+        convolveNarrowAvx2(src, dst, f);
+        return;
+    }
+#endif
+    const int x0 = f.radius;
+    const int x1 = src.width - f.radius;
+    RowTaps taps;
+    taps.count = int(f.taps.size());
+    for (int k = 0; k < taps.count; ++k)
+        taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) {
+        for (int k = 0; k < taps.count; ++k)
+            taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
+        if (narrow)
+            convolveRow16(taps, rows, x0, x1, f, map, dst.row(y));
+        else
+            convolveRow32(rows, x0, x1, f, map, dst.row(y));
+    });
+}
+
+#endif
+
+}
+
+void convolveReference(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+    PixelRowsCopy::rows(src, dst, 0, src.height);
+    const int r = filter.radius;
+    const double d = filter.divisor == 0 ? 1 : filter.divisor;
+    auto component = [&](double s) {
+        double v = std::abs(s / d + filter.addend);
+        if (v > 255)
+            v = 255;
+        return int(roundHalfEven(v));
+    };
+    for (int y = r; y <= src.height - r - 1; ++y) {
+        for (int x = r; x <= src.width - r - 1; ++x) {
+            double red = 0, green = 0, blue = 0;
+            for (int dy = -r; dy <= r; ++dy) {
+                for (int dx = -r; dx <= r; ++dx) {
+                    const QRgb c = src.row(y + dy)[x + dx];
+                    const double k = filter.weight(dy, dx);
+                    red += k * qRed(c);
+                    green += k * qGreen(c);
+                    blue += k * qBlue(c);
+                }
+            }
+            dst.row(y)[x] = qRgb(component(red), component(green), component(blue));
+        }
+    }
+}
+
+void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+    const std::optional<IntegerFilter> form = integerFormOf(filter);
+    if (!form || (!form->wholeMapping && !form->narrow())) {
+        convolveReference(src, dst, filter);
+        return;
+    }
+    PixelRowsCopy::frame(src, dst, form->radius);
+    if (form->wholeMapping)
+        convolveInteger(src, dst, *form);
+    else
+        convolveTablePortable(
+            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
+}
+
+void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+#ifdef __SSE2__
+    const std::optional<IntegerFilter> form = integerFormOf(filter);
+    if (!form || (!form->wholeMapping && !form->narrow())) {
+        convolveReference(src, dst, filter);
+        return;
+    }
+    PixelRowsCopy::frame(src, dst, form->radius);
+    if (form->wholeMapping)
+        convolveSse2(src, dst, *form);
+    else
+        convolveTableSse2(
+            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
+#else
+    convolvePortable(src, dst, filter);
+#endif
+}
