@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindowAnswer.h"
 
+#include "base/Twips.h"
 #include "files/ui/FrmHelp.h"
 #include "files/ui/PrinterDialogs.h"
 #include "raster/PictureSurface.h"
@@ -57,15 +58,19 @@ protected:
         return box;
     }
 
-    // A white picture with a red frame of 4 pixels at its edges.
+    // A red frame 4 pixels wide drawn on a white picture: what the user drew,
+    // not the picture the canvas was loaded with.
     void drawFramed(int width, int height)
     {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(qRgb(220, 0, 0));
-        for (int y = 4; y < height - 4; ++y)
-            for (int x = 4; x < width - 4; ++x)
-                image.setPixel(x, y, qRgb(255, 255, 255));
-        active()->Picture1().setPicture(image);
+        QImage white(width, height, QImage::Format_RGB32);
+        white.fill(qRgb(255, 255, 255));
+        PictureSurface &canvas = active()->Picture1();
+        canvas.setPicture(white);
+        const auto px = [](int pixels) { return Twips::fromPixels(pixels); };
+        canvas.Line(
+            0, 0, px(width - 1), px(height - 1), Colour::fromRgb(220, 0, 0), LineShape::FilledBox);
+        canvas.Line(px(4), px(4), px(width - 5), px(height - 5), Colour::fromRgb(255, 255, 255),
+            LineShape::FilledBox);
     }
 
     // The printable area's centre on the page, in 48-dpi pixels.
