@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins
     qt6-l10n-tools qt6-tools-dev libgtest-dev googletest libbenchmark-dev
-    fonts-wqy-microhei qt6-translations-l10n desktop-file-utils
+    fonts-wqy-microhei qt6-translations-l10n desktop-file-utils poppler-utils
 )
 
 missing=()

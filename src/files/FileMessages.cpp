@@ -78,4 +78,16 @@ FileMessage incomplete(const QString &fileName, const QString &reason)
         QStringLiteral("FileIncomplete"));
 }
 
+FileMessage driveNotReady(const QString &driveName)
+{
+    return retryOrCancel(
+        driveName.toUpper(), QStringLiteral("驱动器未准备好！"), QStringLiteral("DriveNotReady"));
+}
+
+FileMessage notSaved(const QString &caption)
+{
+    return notice(
+        caption, QStringLiteral("\r  文件尚未存盘！    \r"), QStringLiteral("FileNotSaved"));
+}
+
 }

@@ -34,5 +34,11 @@ FileMessage refused(const QString &fileName, const QString &reason);
 // Open: a file that stops early; what was complete is shown, and the
 // reason says so.
 FileMessage incomplete(const QString &fileName, const QString &reason);
+// The browser: a drive that cannot be listed now. Titled with its name in
+// upper case; Retry/Cancel.
+FileMessage driveNotReady(const QString &driveName);
+// File properties of a picture never saved: "  文件尚未存盘！    ", titled
+// with its caption.
+FileMessage notSaved(const QString &caption);
 
 }

@@ -2,6 +2,7 @@
 
 #include "app/FileCommands.h"
 #include "files/ui/CommonDialogHost.h"
+#include "files/ui/PrinterDialogs.h"
 
 #include "app/ModuleMain.h"
 #include "app/WindowArrangement.h"
@@ -35,6 +36,7 @@ FrmMain::FrmMain(QWidget *parent)
     , m_dialogs(std::make_unique<CommonDialogHost>(this))
     , m_files(std::make_unique<FileCommands>(
           *m_module, *m_dialogs, QCoreApplication::applicationDirPath()))
+    , m_printers(std::make_unique<PrinterDialogs>(this))
     , m_workArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("FrmMain"));

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@ class Document;
 class FileCommands;
 class FrmColorTool;
 class FrmEdit;
+class FrmOpenfile;
 class FrmTools;
 class MainMenus;
 class MainStatusBar;
@@ -21,6 +23,7 @@ class MainToolBar;
 class ModuleMain;
 class QMdiArea;
 class QMdiSubWindow;
+class PrinterDialogs;
 
 // The main window: menus, toolbar, status bar, the tool palette on the left,
 // the colour window along the bottom and the work area holding the document
@@ -49,6 +52,10 @@ public:
     // Files named on the command line: each opens as Open would, after the
     // first empty window.
     void openAtStart(const QStringList &paths);
+    // Print and page setup, sharing one printer.
+    PrinterDialogs &printers() { return *m_printers; }
+    // The picture browser while it is open, else nullptr.
+    FrmOpenfile *browser() const;
 
     void NewPicture();
     void SetDrawMode(int mode);
@@ -97,12 +104,16 @@ private:
     void toggleBar(const QString &itemName, QWidget *bar);
     void runOnTextBox(const std::function<void(FrmEdit &)> &action);
     void mnuHelpAbout_Click();
+    void Hexplor_Click();
+    void mnueditseeall_Click();
 
     void openPending();
 
     std::unique_ptr<ModuleMain> m_module;
     std::unique_ptr<CommonDialogHost> m_dialogs;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PrinterDialogs> m_printers;
+    QPointer<FrmOpenfile> m_browser;
     QStringList m_pendingFiles;
     QMdiArea *m_workArea = nullptr;
     MainMenus *m_menus = nullptr;

@@ -10,12 +10,20 @@
 #include "app/ui/SystemPictureClipboard.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/Document.h"
 #include "document/ui/FrmEdit.h"
 #include "effects/EffectCommands.h"
 #include "effects/ui/FrmFilter.h"
+#include "files/ui/FrmFileInf.h"
+#include "files/ui/FrmHelp.h"
+#include "files/ui/FrmOpenfile.h"
+#include "files/ui/FrmSeeAll.h"
+#include "files/ui/PrinterDialogs.h"
+#include "raster/PictureSurface.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -91,10 +99,25 @@ void FrmMain::registerCommands()
     on("mnuWindowTileHorizontal", [this] { ArrangeWindows(WindowArrangement::SideBySide); });
     on("mnuWindowArrangeIcons", [this] { ArrangeWindows(WindowArrangement::Icons); });
     on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
-    // The help window and the picture browser come later; until then these
-    // entry points do nothing.
-    on("mnuHelpContents", [] {});
-    on("Hexplor", [] {});
+    on("mnuFileProperties", [this] {
+        if (const Document *document = m_module->ActiveEdit())
+            FrmFileInf::showFor(this, document->Caption());
+    });
+    // What the user sees is printed: the canvas with everything drawn on it.
+    on("mnuFilePrint", [this] {
+        if (const Document *document = m_module->ActiveEdit())
+            m_printers->print(document->Picture1().Image());
+    });
+    on("mnuFilePageSetup", [this] {
+        if (m_module->ActiveEdit())
+            m_printers->pageSetup();
+    });
+    on("mnueditseeall", [this] { mnueditseeall_Click(); });
+    on("mnuHelpContents", [this] {
+        FrmHelp help(this);
+        help.exec();
+    });
+    on("Hexplor", [this] { Hexplor_Click(); });
     on("Hquickmnuselall", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->selectAll(); }); });
     on("Hquickmnucut", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->cut(); }); });
     on("Hquickmnucopy", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->copy(); }); });
@@ -183,4 +206,29 @@ void FrmMain::mnuHelpAbout_Click()
     box.setObjectName(QStringLiteral("AboutBox"));
     useChineseButtonTexts(box);
     box.exec();
+}
+
+FrmOpenfile *FrmMain::browser() const
+{
+    return m_browser;
+}
+
+void FrmMain::Hexplor_Click()
+{
+    if (!m_browser) {
+        m_browser = new FrmOpenfile(*m_module, QCoreApplication::applicationDirPath(), this);
+        m_browser->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_browser->show();
+    m_browser->raise();
+    m_browser->activateWindow();
+}
+
+void FrmMain::mnueditseeall_Click()
+{
+    const Document *document = m_module->ActiveEdit();
+    if (!document)
+        return;
+    FrmSeeAll view(document->Picture1().Image(), this);
+    view.exec();
 }

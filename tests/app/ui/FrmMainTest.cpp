@@ -6,6 +6,7 @@
 #include "app/ui/MainToolBar.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ClosePrompt.h"
+#include "files/ui/FrmOpenfile.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
 #include "tools/ui/FrmTools.h"
@@ -336,11 +337,21 @@ TEST_F(FrmMainTest, AboutBoxOpensAndCloses)
     EXPECT_TRUE(answer.texts[0].contains("Tessara 3.0"));
 }
 
-TEST_F(FrmMainTest, HelpAndBrowseDoNothingYet)
+TEST_F(FrmMainTest, TheHelpButtonShowsHelpAndBrowseOpensTheBrowserAlone)
 {
-    run("mnuHelpContents");
-    run("Hexplor");
+    QStringList opened;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            opened << w->objectName();
+            w->close();
+        }
+    });
+    watch.start(5);
     main.tbToolBar_ButtonClick(QStringLiteral("帮助"));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(opened, QStringList({ "FrmHelp" }));
+    run("Hexplor");
+    ASSERT_NE(main.browser(), nullptr);
+    EXPECT_TRUE(main.browser()->isVisible());
     EXPECT_EQ(main.documentWindows().size(), 1);
 }
