@@ -49,6 +49,8 @@ public:
     void moveTo(double left, double top);
     // The floating picture becomes a solid block of `colour`.
     void fill(ColourValue colour);
+    // Something drew on the floating picture (`pixels` of it): views repaint them.
+    void pictureRedrawn(const QRect &pixels);
     // Hides everything and lets the picture go.
     void clear();
     // Timer1: the outlines trade places.

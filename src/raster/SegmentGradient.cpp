@@ -1,71 +1,16 @@
 // Parallel lines in one pass.
 //
 // Many consecutive steps (one a twip) fall on the same two end pixels and so
-// draw the same pixels; only the last of such a group is drawn. Each distinct
-// line is drawn once, with the rasteriser's own thin pen, into an image of
-// step numbers, so where lines cross the later step wins; the numbers are
-// then turned into the steps' pixel values.
+// draw the same pixels; only the last of such a group is drawn. The distinct
+// lines are then written straight into the picture in step order, each pixel
+// taking the step's pixel value, so where lines cross the later step wins, as
+// when every step is drawn. ThinLine gives exactly the rasteriser's pixels of
+// each line without going through a painter.
 #include "raster/GradientPasses.h"
 
 #include "base/Twips.h"
 #include "raster/GradientPlan.h"
-#include "raster/LineStyle.h"
-
-#include <QPainter>
-#include <QPainterPath>
-
-namespace {
-
-// The step numbers are stored plus one, so that 0 means no step.
-class StepImage
-{
-public:
-    explicit StepImage(const QRect &area)
-        : m_area(area)
-        , m_image(area.size(), QImage::Format_RGB32)
-    {
-        m_image.fill(0);
-    }
-
-    void draw(const QPoint &from, const QPoint &to, int step)
-    {
-        const quint32 mark = quint32(step + 1) & 0xFFFFFF;
-        if (from == to) {
-            const QPoint at = from - m_area.topLeft();
-            if (m_image.rect().contains(at))
-                m_image.setPixel(at, 0xFF000000u | mark);
-            return;
-        }
-        if (!m_painter.isActive()) {
-            m_painter.begin(&m_image);
-            m_painter.setRenderHint(QPainter::Antialiasing, false);
-            m_painter.setCompositionMode(QPainter::CompositionMode_Source);
-            m_painter.translate(-m_area.left(), -m_area.top());
-            m_painter.setBrush(Qt::NoBrush);
-        }
-        const QPen style = LineStyle::penFor(LineStyle::Solid, 1, LineStyle::Joins::Round);
-        m_painter.setPen(QPen(QColor::fromRgb(0xFF000000u | mark), 1, Qt::SolidLine, Qt::SquareCap,
-            style.joinStyle()));
-        // Drawn downwards: Qt draws an upward line many times slower, and the
-        // same pixels either way (the tests hold this to the rasteriser).
-        const bool upwards = to.y() < from.y();
-        m_painter.drawLine(upwards ? to : from, upwards ? from : to);
-    }
-
-    const QImage &finish()
-    {
-        if (m_painter.isActive())
-            m_painter.end();
-        return m_image;
-    }
-
-private:
-    QRect m_area;
-    QImage m_image;
-    QPainter m_painter;
-};
-
-}
+#include "raster/ThinLine.h"
 
 namespace GradientPasses {
 
@@ -78,7 +23,6 @@ QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, cons
         int step;
     };
     std::vector<PixelLine> lines;
-    QRect reach;
     for (int i = begin; i < end; ++i) {
         const GradientPlan::Step &s = plan.steps[size_t(i)];
         const QPoint from(Twips::toPixels(s.x1), Twips::toPixels(s.y1));
@@ -87,26 +31,26 @@ QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, cons
             lines.back().step = i;
         else
             lines.push_back({ from, to, i });
-        reach |= QRect(from, to).normalized().adjusted(-2, -2, 2, 2);
     }
-    const QRect area = reach & image.rect();
-    if (area.isEmpty())
-        return {};
-    StepImage steps(area);
-    for (const PixelLine &line : lines)
-        steps.draw(line.from, line.to, line.step);
-    const QImage &drawn = steps.finish();
-    const quint32 *value = pixels.data() - begin - 1;
-    for (int y = 0; y < area.height(); ++y) {
-        const auto *marks = reinterpret_cast<const quint32 *>(drawn.constScanLine(y));
-        auto *row = reinterpret_cast<quint32 *>(image.scanLine(area.top() + y)) + area.left();
-        for (int x = 0; x < area.width(); ++x) {
-            const quint32 mark = marks[x] & 0xFFFFFF;
-            if (mark)
-                row[x] = value[mark];
+    const QRect surface = image.rect();
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    QRect touched;
+    for (const PixelLine &line : lines) {
+        const quint32 value = pixels[size_t(line.step - begin)];
+        const QRect device = ThinLine::deviceFor(line.from, line.to, surface);
+        if (device.isEmpty())
+            continue;
+        touched |= device;
+        if (line.from == line.to) {
+            if (surface.contains(line.from))
+                reinterpret_cast<quint32 *>(bits + line.from.y() * stride)[line.from.x()] = value;
+            continue;
         }
+        ThinLine::trace(line.from, line.to, device,
+            [&](int x, int y) { reinterpret_cast<quint32 *>(bits + y * stride)[x] = value; });
     }
-    return area;
+    return touched;
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@ class Document;
 class FileCommands;
 class FrmColorTool;
 class FrmEdit;
+class FrmJianbian;
 class FrmTools;
 class MainMenus;
 class MainStatusBar;
@@ -96,6 +98,7 @@ private:
     void toggleBar(const QString &itemName, QWidget *bar);
     void runOnTextBox(const std::function<void(FrmEdit &)> &action);
     void mnuHelpAbout_Click();
+    void mnuviewjianbianse_Click();
 
     void openPending();
 
@@ -111,5 +114,6 @@ private:
     FrmColorTool *m_colourTool = nullptr;
     QHash<QString, std::function<void()>> m_commands;
     QList<QAction *> m_windowList;
+    QPointer<FrmJianbian> m_gradientFill;
     bool m_started = false;
 };

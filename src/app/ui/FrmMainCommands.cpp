@@ -1,6 +1,7 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/CommandRules.h"
 #include "app/FileCommands.h"
 #include "app/ModuleMain.h"
 #include "app/ToolbarTable.h"
@@ -11,6 +12,7 @@
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ui/FrmEdit.h"
+#include "effects/ui/FrmJianbian.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
@@ -80,6 +82,7 @@ void FrmMain::registerCommands()
     on("mnuWindowTileHorizontal", [this] { ArrangeWindows(WindowArrangement::SideBySide); });
     on("mnuWindowArrangeIcons", [this] { ArrangeWindows(WindowArrangement::Icons); });
     on("mnuHelpAbout", [this] { mnuHelpAbout_Click(); });
+    on("mnuviewjianbianse", [this] { mnuviewjianbianse_Click(); });
     // The help window and the picture browser come later; until then these
     // entry points do nothing.
     on("mnuHelpContents", [] {});
@@ -115,6 +118,20 @@ void FrmMain::mnuEditPaste_Click()
     box.setObjectName(QStringLiteral("PasteTooLarge"));
     useChineseButtonTexts(box);
     box.exec();
+}
+
+void FrmMain::mnuviewjianbianse_Click()
+{
+    // The key reaches the item even when its menu is shut; the rule decides.
+    const QString item = QStringLiteral("mnuviewjianbianse");
+    if (!CommandRules::isEnabled(CommandRules::menuNeed(item), m_module->commandContext()))
+        return;
+    if (!m_gradientFill) {
+        m_gradientFill = new FrmJianbian(*m_module, m_colourTool->colourDialog(), this);
+        m_gradientFill->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_gradientFill->show();
+    m_gradientFill->raise();
 }
 
 void FrmMain::mnuFileClose_Click()

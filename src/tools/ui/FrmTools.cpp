@@ -3,7 +3,7 @@
 #include "base/DigitsOnly.h"
 #include "tools/ToolButton.h"
 #include "tools/ToolPaletteModel.h"
-#include "tools/ui/GradientWell.h"
+#include "widgets/GradientWell.h"
 #include "tools/ui/NumberBox.h"
 #include "tools/ui/PickerWidget.h"
 #include "tools/ui/ToolButtonWidget.h"

@@ -4,7 +4,7 @@
 
 #include "tools/GradientOptions.h"
 #include "tools/ToolPaletteModel.h"
-#include "tools/ui/GradientWell.h"
+#include "widgets/GradientWell.h"
 #include "tools/ui/NumberBox.h"
 #include "tools/ui/PickerWidget.h"
 #include "widgets/ColourDialog.h"
