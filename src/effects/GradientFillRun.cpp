@@ -35,6 +35,11 @@ GradientFillRun::~GradientFillRun()
     disconnect(m_selectionWatch);
 }
 
+bool GradientFillRun::isRunning() const
+{
+    return m_document != nullptr;
+}
+
 Document *GradientFillRun::selectionHolder() const
 {
     Document *active = m_workspace.ActiveEdit();
@@ -116,11 +121,11 @@ bool GradientFillRun::runChunk()
 int GradientFillRun::nextChunkSize(qint64 lastNanoseconds, int lastSteps) const
 {
     // Aim at three quarters of the budget, since later steps may cost more
-    // (rings grow), and at most double from one chunk to the next.
+    // (rings grow), and at most eight times the last chunk.
     const double target = 0.75 * double(std::chrono::nanoseconds(m_budget).count());
     const double perStep = double(std::max<qint64>(lastNanoseconds, 1)) / std::max(lastSteps, 1);
     const double fits = target / perStep;
-    return int(std::clamp(fits, 1.0, 2.0 * std::max(lastSteps, 1)));
+    return int(std::clamp(fits, 1.0, 8.0 * std::max(lastSteps, 1)));
 }
 
 void GradientFillRun::finish(Outcome outcome)

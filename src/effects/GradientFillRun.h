@@ -42,7 +42,7 @@ public:
     // before its next chunk.
     void CommandStop();
 
-    bool isRunning() const { return m_document != nullptr; }
+    bool isRunning() const;
     int stepsDone() const { return m_done; }
     int stepCount() const { return m_plan.count(); }
     // The active document's floating selection's width (twips), which caps

@@ -25,20 +25,19 @@ bool solid(int drawStyle)
 
 // The rasteriser cuts lines reaching far beyond the surface before drawing
 // them; the one pass draws them whole, so it keeps to lines near the surface.
-bool nearSurface(const PictureSurface &surface, const GradientPlan &plan)
+// Only the steps to be painted are looked at: a run painted in chunks asks
+// once per chunk.
+bool nearSurface(const PictureSurface &surface, const GradientPlan &plan, int begin, int end)
 {
     const QRect near = surface.pixelRect().adjusted(-4000, -4000, 4000, 4000);
-    return std::all_of(plan.steps.begin(), plan.steps.end(), [&](const GradientPlan::Step &s) {
+    const auto first = plan.steps.begin() + begin, last = plan.steps.begin() + end;
+    return std::all_of(first, last, [&](const GradientPlan::Step &s) {
         return near.contains(Twips::toPixels(s.x1), Twips::toPixels(s.y1))
             && near.contains(Twips::toPixels(s.x2), Twips::toPixels(s.y2));
     });
 }
 
-}
-
-namespace GradientPainter {
-
-bool paintsInOnePass(const PictureSurface &surface, const GradientPlan &plan)
+bool onePassFor(const PictureSurface &surface, const GradientPlan &plan, int begin, int end)
 {
     const PenStyle pen = surface.penStyle();
     if (surface.DrawMode() == RasterOp::R2_NOP)
@@ -53,9 +52,18 @@ bool paintsInOnePass(const PictureSurface &surface, const GradientPlan &plan)
     case GradientPlan::Shape::Boxes:
         return pen.fillStyle == FillPattern::Transparent;
     case GradientPlan::Shape::Segments:
-        return pen.drawWidth <= 1 && nearSurface(surface, plan);
+        return pen.drawWidth <= 1 && nearSurface(surface, plan, begin, end);
     }
     return false;
+}
+
+}
+
+namespace GradientPainter {
+
+bool paintsInOnePass(const PictureSurface &surface, const GradientPlan &plan)
+{
+    return onePassFor(surface, plan, 0, plan.count());
 }
 
 void paint(PictureSurface &surface, const GradientPlan &plan)
@@ -69,7 +77,7 @@ void paint(PictureSurface &surface, const GradientPlan &plan, int begin, int end
     end = std::min(end, plan.count());
     if (begin >= end)
         return;
-    if (!paintsInOnePass(surface, plan)) {
+    if (!onePassFor(surface, plan, begin, end)) {
         GradientReference::paint(surface, plan, begin, end);
         return;
     }

@@ -5,12 +5,16 @@
 // lines are then written straight into the picture in step order, each pixel
 // taking the step's pixel value, so where lines cross the later step wins, as
 // when every step is drawn. ThinLine gives exactly the rasteriser's pixels of
-// each line without going through a painter.
+// each line without going through a painter. The picture is written a band
+// of rows at a time: a steep line touches a new row, and a new page of
+// memory, with every pixel, which made writing line after line slow.
 #include "raster/GradientPasses.h"
 
 #include "base/Twips.h"
 #include "raster/GradientPlan.h"
 #include "raster/ThinLine.h"
+
+#include <algorithm>
 
 namespace GradientPasses {
 
@@ -33,22 +37,50 @@ QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, cons
             lines.push_back({ from, to, i });
     }
     const QRect surface = image.rect();
-    uchar *bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
+    // Each line worked out once; a single pixel stands for a line whose ends meet.
+    struct Drawn
+    {
+        ThinLine::Line line;
+        QPoint dot;
+        bool isDot;
+        quint32 value;
+    };
+    std::vector<Drawn> drawn;
+    drawn.reserve(lines.size());
     QRect touched;
-    for (const PixelLine &line : lines) {
-        const quint32 value = pixels[size_t(line.step - begin)];
-        const QRect device = ThinLine::deviceFor(line.from, line.to, surface);
+    for (const PixelLine &l : lines) {
+        const quint32 value = pixels[size_t(l.step - begin)];
+        const QRect device = ThinLine::deviceFor(l.from, l.to, surface);
         if (device.isEmpty())
             continue;
         touched |= device;
-        if (line.from == line.to) {
-            if (surface.contains(line.from))
-                reinterpret_cast<quint32 *>(bits + line.from.y() * stride)[line.from.x()] = value;
+        if (l.from == l.to) {
+            if (surface.contains(l.from))
+                drawn.push_back({ ThinLine::Line({}, {}, {}), l.from, true, value });
             continue;
         }
-        ThinLine::trace(line.from, line.to, device,
-            [&](int x, int y) { reinterpret_cast<quint32 *>(bits + y * stride)[x] = value; });
+        ThinLine::Line line(l.from, l.to, device);
+        if (!line.isEmpty())
+            drawn.push_back({ line, {}, false, value });
+    }
+    // Band by band, each band's lines in step order, so the later step wins.
+    constexpr int BandRows = 32;
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int top = touched.top(); top <= touched.bottom(); top += BandRows) {
+        const int bottom = std::min(top + BandRows - 1, touched.bottom());
+        for (const Drawn &d : drawn) {
+            if (d.isDot) {
+                if (d.dot.y() >= top && d.dot.y() <= bottom)
+                    reinterpret_cast<quint32 *>(bits + d.dot.y() * stride)[d.dot.x()] = d.value;
+                continue;
+            }
+            if (d.line.bottom() < top || d.line.top() > bottom)
+                continue;
+            const quint32 value = d.value;
+            d.line.trace(top, bottom,
+                [&](int x, int y) { reinterpret_cast<quint32 *>(bits + y * stride)[x] = value; });
+        }
     }
     return touched;
 }

@@ -78,8 +78,21 @@ QRect deviceFor(const QPoint &from, const QPoint &to, const QRect &surface)
     return box & surface;
 }
 
-namespace Detail {
+namespace {
 
+// Division rounding down, for a positive divisor.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0 && a < 0) ? 1 : 0);
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return -floorDiv(-a, b);
+}
+
+// The run of the line cut to the device (in the device's coordinates);
+// false when nothing of it is left.
 bool runOf(double rx1, double ry1, double rx2, double ry2, const QSize &device, Run &run)
 {
     if (!cut(rx1, ry1, rx2, ry2, device))
@@ -115,6 +128,52 @@ bool runOf(double rx1, double ry1, double rx2, double ry2, const QSize &device, 
     return true;
 }
 
+}
+
+Line::Line(const QPoint &from, const QPoint &to, const QRect &device)
+    : m_device(device)
+{
+    // The rasteriser works in the device's own coordinates; its cut and its
+    // rounding are reproduced there.
+    if (device.isEmpty()
+        || !runOf(from.x() - device.left(), from.y() - device.top(), to.x() - device.left(),
+            to.y() - device.top(), device.size(), m_run))
+        return;
+    int top, bottom;
+    if (m_run.steep) {
+        top = m_run.first;
+        bottom = m_run.last - 1;
+    } else {
+        const int a = int(m_run.minor >> 16);
+        const int b = int((m_run.minor + (m_run.last - m_run.first - 1) * m_run.step) >> 16);
+        top = std::min(a, b);
+        bottom = std::max(a, b);
+    }
+    top = std::max(top, 0);
+    bottom = std::min(bottom, device.height() - 1);
+    if (top > bottom)
+        return;
+    m_top = top + device.top();
+    m_bottom = bottom + device.top();
+    m_empty = false;
+}
+
+std::pair<std::int64_t, std::int64_t> Line::minorRange(int lo, int hi) const
+{
+    const std::int64_t count = m_run.last - m_run.first;
+    const std::int64_t low = std::int64_t(lo) * 65536, high = (std::int64_t(hi) + 1) * 65536;
+    const std::int64_t m0 = m_run.minor, step = m_run.step;
+    std::int64_t k0 = 0, k1 = count - 1;
+    if (step > 0) {
+        k0 = ceilDiv(low - m0, step);
+        k1 = ceilDiv(high - m0, step) - 1;
+    } else if (step < 0) {
+        k0 = floorDiv(m0 - high, -step) + 1;
+        k1 = floorDiv(m0 - low, -step);
+    } else if (m0 < low || m0 >= high) {
+        return { 0, -1 };
+    }
+    return { std::max<std::int64_t>(k0, 0), std::min(k1, count - 1) };
 }
 
 }

@@ -82,3 +82,29 @@ TEST(ThinLineTest, LongLinesAcrossALargeSurface)
             expectSame(surface, from, to);
     }
 }
+
+TEST(ThinLineTest, BandsOfRowsTogetherTraceTheWholeLineOnce)
+{
+    QRandomGenerator rng(7);
+    const QRect surface(0, 0, 200, 150);
+    for (int n = 0; n < 3000; ++n) {
+        const QPoint from(rng.bounded(-60, 260), rng.bounded(-60, 210));
+        const QPoint to = rng.bounded(3) == 0
+            ? from + QPoint(rng.bounded(-300, 300), rng.bounded(-4, 5))
+            : QPoint(rng.bounded(-60, 260), rng.bounded(-60, 210));
+        if (from == to)
+            continue;
+        const ThinLine::Line line(from, to, ThinLine::deviceFor(from, to, surface));
+        Pixels whole, banded;
+        line.trace([&](int x, int y) { whole.insert({ x, y }); });
+        const int rows = 1 + rng.bounded(40);
+        for (int top = -5; top < 160; top += rows)
+            line.trace(top, top + rows - 1, [&](int x, int y) {
+                EXPECT_TRUE(y >= top && y < top + rows);
+                EXPECT_TRUE(banded.insert({ x, y }).second) << "twice";
+            });
+        ASSERT_EQ(banded, whole) << "bands of " << rows << " from " << from.x() << "," << from.y()
+                                 << " to " << to.x() << "," << to.y();
+        ASSERT_EQ(whole, rasterised(surface, from, to));
+    }
+}
