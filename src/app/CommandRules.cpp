@@ -19,9 +19,10 @@ QSet<QString> names(std::initializer_list<const char *> list)
 CommandNeed menuNeed(const QString &itemName)
 {
     // Copy, clear, the flips and the effects menu need a selection to act on;
-    // they sit inside document menus, so a selection implies a document.
+    // they sit inside document menus, so a selection implies a document. The
+    // gradient fill dialog opens only over a selection.
     static const QSet<QString> selection = names({ "mnuEditCopy", "mnuEditCls", "mnuviewfanzhuan1",
-        "mnuviewfanzhuan2", "mnuviewfanzhuan3", "mnuview" });
+        "mnuviewfanzhuan2", "mnuviewfanzhuan3", "mnuview", "mnuviewjianbianse" });
     static const QSet<QString> document = names(
         { "mnuFileClose", "mnuAllFileClose", "mnuFileSave", "mnuFileSaveAs", "mnuAllFileSave",
             "mnuFileProperties", "mnuFilePageSetup", "mnuFilePrint", "mnuedit", "mnudraw" });

@@ -32,7 +32,8 @@ void ModuleMain::startUp()
 
 std::unique_ptr<CanvasInput> ModuleMain::makeInput(Document &document)
 {
-    return std::make_unique<DocumentCanvasInput>(*this, document, &m_tools->values());
+    return std::make_unique<DocumentCanvasInput>(
+        *this, document, &m_tools->values(), &m_tools->chooser());
 }
 
 void ModuleMain::applyPenAndStyles(Document &document)

@@ -114,6 +114,14 @@ void FloatingSelection::replacePixels(const QImage &pixels)
         emit changed(QRegion(picturePixels()));
 }
 
+void FloatingSelection::pictureRedrawn(const QRect &pixels)
+{
+    const QRect shown = picturePixels();
+    const QRect changed = pixels.translated(shown.topLeft()) & shown;
+    if (!changed.isEmpty())
+        emit this->changed(QRegion(changed));
+}
+
 void FloatingSelection::clear()
 {
     update([&] {

@@ -52,6 +52,8 @@ public:
     // The floating picture's pixels become `pixels`, of the same size (an
     // effect or a flip computed elsewhere); the canvas is not touched.
     void replacePixels(const QImage &pixels);
+    // Something drew on the floating picture (`pixels` of it): views repaint them.
+    void pictureRedrawn(const QRect &pixels);
     // Hides everything and lets the picture go.
     void clear();
     // Timer1: the outlines trade places.

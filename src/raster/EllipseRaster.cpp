@@ -8,17 +8,6 @@
 
 namespace EllipseRaster {
 
-namespace {
-
-struct Span
-{
-    int left = 1;
-    int right = 0; // empty while right < left
-    bool isEmpty() const { return right < left; }
-};
-
-// The pixels of row y whose centres lie in the ellipse grown by half a pixel,
-// so that the pixels at centre +- radius on each axis belong to it.
 Span rowOf(const QPointF &c, double rx, double ry, int y)
 {
     const double a = rx + 0.5, b = ry + 0.5;
@@ -37,8 +26,6 @@ Span rowOf(const QPointF &c, double rx, double ry, int y)
     return { int(std::max(left, -limit)), int(std::min(right, limit)) };
 }
 
-// The part of row y whose pixels and vertical neighbours are all inside: what
-// is left of the shape once its one-pixel rim is taken away.
 Span insideOf(const Span &above, const Span &here, const Span &below)
 {
     if (above.isEmpty() || here.isEmpty() || below.isEmpty())
@@ -46,6 +33,8 @@ Span insideOf(const Span &above, const Span &here, const Span &below)
     return { std::max({ here.left + 1, above.left, below.left }),
         std::min({ here.right - 1, above.right, below.right }) };
 }
+
+namespace {
 
 void markRow(CoverageMask &mask, int y, const Span &span, CoverageMask::Mark mark)
 {

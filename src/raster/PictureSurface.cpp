@@ -182,6 +182,19 @@ void PictureSurface::Cls()
     emit changed(pixelRect());
 }
 
+QImage &PictureSurface::pixelsForWriting()
+{
+    endStroke();
+    return m_image;
+}
+
+void PictureSurface::pixelsWritten(const QRect &pixels)
+{
+    const QRect touched = pixels & pixelRect();
+    if (!touched.isEmpty())
+        emit changed(touched);
+}
+
 void PictureSurface::Refresh()
 {
     emit changed(pixelRect());
@@ -189,7 +202,7 @@ void PictureSurface::Refresh()
 
 FigureRasterizer PictureSurface::rasterizer() const
 {
-    return FigureRasterizer(pixelRect(), PenStyle { m_drawWidth, m_drawStyle, m_fillStyle });
+    return FigureRasterizer(pixelRect(), penStyle());
 }
 
 void PictureSurface::drawFigure(const Figure &figure)

@@ -99,6 +99,13 @@ public:
     // for restoring snapshots and for pixel effects computed elsewhere.
     void setImage(const QImage &image);
 
+    // For painters that work out a whole figure's pixels at once: the drawing
+    // to write into (any stroke under way ends), then what was written.
+    QImage &pixelsForWriting();
+    void pixelsWritten(const QRect &pixels);
+    // The pen figures are rasterised with now.
+    PenStyle penStyle() const { return { m_drawWidth, m_drawStyle, m_fillStyle }; }
+
     // Figures.
     void PSet(double x, double y);
     void PSet(double x, double y, ColourValue colour);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ColourValue.h"
+#include "raster/GradientPlan.h"
 
 #include <QString>
 
@@ -48,4 +49,8 @@ public:
     virtual void setLineWidthText(const QString &) { }
     // A message for the user (a box the window shows).
     virtual void tellUser(const QString &) { }
+    // The palette's gradient settings, read when a gradient is painted: the
+    // two colours, the kind and the band width box, and the angle box.
+    virtual GradientRun gradientRun() const { return {}; }
+    virtual double gradientAngle() const { return 0; }
 };

@@ -4,6 +4,7 @@
 #include "raster/PictureSurface.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/FigureTools.h"
+#include "tools/GradientTools.h"
 #include "tools/PointerTools.h"
 #include "tools/SelectionTools.h"
 #include "tools/ToolCode.h"
@@ -25,6 +26,9 @@ CanvasTools::CanvasTools(CanvasToolHost &host)
     m_tools[ToolCode::Polyline] = std::make_unique<PolylineTool>();
     m_tools[ToolCode::Freehand] = std::make_unique<FreehandTool>();
     m_tools[ToolCode::StarPoints] = std::make_unique<StarPointsTool>();
+    m_tools[ToolCode::GradientEllipse] = std::make_unique<GradientEllipseTool>();
+    m_tools[ToolCode::GradientRectangleInsideOut] = std::make_unique<GradientInsideOutTool>();
+    m_tools[ToolCode::GradientRectangle] = std::make_unique<GradientAngleTool>();
 }
 
 CanvasTools::~CanvasTools() = default;

@@ -6,12 +6,14 @@
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "tools/PaletteValues.h"
+#include "tools/ToolChooser.h"
 
 DocumentCanvasInput::DocumentCanvasInput(
-    Workspace &module, Document &document, PaletteValues *palette)
+    Workspace &module, Document &document, PaletteValues *palette, const ToolChooser *chooser)
     : m_module(module)
     , m_document(document)
     , m_palette(palette)
+    , m_chooser(chooser)
     , m_tools(*this)
 { }
 
@@ -87,4 +89,23 @@ void DocumentCanvasInput::setLineWidthText(const QString &text)
 void DocumentCanvasInput::tellUser(const QString &text)
 {
     m_document.tellUser(text);
+}
+
+GradientRun DocumentCanvasInput::gradientRun() const
+{
+    GradientRun run;
+    const Workspace &m = m_module;
+    run.start = Colour::fromRgb(m.hStartRed, m.hStartGreen, m.hStartBlue);
+    run.end = Colour::fromRgb(m.hEndRed, m.hEndGreen, m.hEndBlue);
+    // hOptionDanJing selected: one way; otherwise there and back.
+    const bool oneWay
+        = !m_chooser || m_chooser->gradientOptions().selected() == GradientOptions::DanJing;
+    run.form = oneWay ? GradientForm::OneWay : GradientForm::TwoWay;
+    run.bandWidth = m_palette ? m_palette->hlinewidthText().toDouble() : 0.0;
+    return run;
+}
+
+double DocumentCanvasInput::gradientAngle() const
+{
+    return m_module.hGradientAngle;
 }

@@ -6,6 +6,7 @@
 
 class Document;
 class PaletteValues;
+class ToolChooser;
 class Workspace;
 
 // A document's canvas input: the canvas tools drawing on that document, with
@@ -14,8 +15,10 @@ class Workspace;
 class DocumentCanvasInput : public CanvasInput, private CanvasToolHost
 {
 public:
-    // `palette` holds the line width box the scale tool sets; may be null.
-    DocumentCanvasInput(Workspace &module, Document &document, PaletteValues *palette = nullptr);
+    // `palette` holds the line width box the scale tool sets and the band
+    // width box; `chooser` the gradient kind. Either may be null.
+    DocumentCanvasInput(Workspace &module, Document &document, PaletteValues *palette = nullptr,
+        const ToolChooser *chooser = nullptr);
 
     void mouseDown(const CanvasMouse &event) override { m_tools.mouseDown(event); }
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
@@ -39,9 +42,12 @@ private:
     bool commitSelection() override;
     void setLineWidthText(const QString &text) override;
     void tellUser(const QString &text) override;
+    GradientRun gradientRun() const override;
+    double gradientAngle() const override;
 
     Workspace &m_module;
     Document &m_document;
     PaletteValues *m_palette = nullptr;
+    const ToolChooser *m_chooser = nullptr;
     CanvasTools m_tools;
 };

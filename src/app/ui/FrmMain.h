@@ -16,6 +16,7 @@ class FileCommands;
 class FrmColorTool;
 class FrmEdit;
 class FrmOpenfile;
+class FrmJianbian;
 class FrmTools;
 class MainMenus;
 class MainStatusBar;
@@ -106,6 +107,7 @@ private:
     void mnuHelpAbout_Click();
     void Hexplor_Click();
     void mnueditseeall_Click();
+    void mnuviewjianbianse_Click();
 
     void openPending();
 
@@ -123,5 +125,6 @@ private:
     FrmColorTool *m_colourTool = nullptr;
     QHash<QString, std::function<void()>> m_commands;
     QList<QAction *> m_windowList;
+    QPointer<FrmJianbian> m_gradientFill;
     bool m_started = false;
 };

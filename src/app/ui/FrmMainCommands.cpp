@@ -1,6 +1,7 @@
 // The main window's command handlers, by menu item name.
 #include "app/ui/FrmMain.h"
 
+#include "app/CommandRules.h"
 #include "app/FileCommands.h"
 #include "app/ModuleMain.h"
 #include "app/ToolbarTable.h"
@@ -20,6 +21,7 @@
 #include "files/ui/FrmSeeAll.h"
 #include "files/ui/PrinterDialogs.h"
 #include "raster/PictureSurface.h"
+#include "effects/ui/FrmJianbian.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
@@ -118,6 +120,7 @@ void FrmMain::registerCommands()
         help.exec();
     });
     on("Hexplor", [this] { Hexplor_Click(); });
+    on("mnuviewjianbianse", [this] { mnuviewjianbianse_Click(); });
     on("Hquickmnuselall", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->selectAll(); }); });
     on("Hquickmnucut", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->cut(); }); });
     on("Hquickmnucopy", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->copy(); }); });
@@ -162,6 +165,20 @@ void FrmMain::mnuviewcustom_Click()
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+}
+
+void FrmMain::mnuviewjianbianse_Click()
+{
+    // The key reaches the item even when its menu is shut; the rule decides.
+    const QString item = QStringLiteral("mnuviewjianbianse");
+    if (!CommandRules::isEnabled(CommandRules::menuNeed(item), m_module->commandContext()))
+        return;
+    if (!m_gradientFill) {
+        m_gradientFill = new FrmJianbian(*m_module, m_colourTool->colourDialog(), this);
+        m_gradientFill->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_gradientFill->show();
+    m_gradientFill->raise();
 }
 
 void FrmMain::mnuFileClose_Click()

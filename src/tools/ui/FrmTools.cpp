@@ -3,10 +3,10 @@
 #include "base/DigitsOnly.h"
 #include "tools/ToolButton.h"
 #include "tools/ToolPaletteModel.h"
-#include "tools/ui/GradientWell.h"
 #include "tools/ui/NumberBox.h"
 #include "tools/ui/PickerWidget.h"
 #include "tools/ui/ToolButtonWidget.h"
+#include "widgets/GradientWell.h"
 
 #include <QButtonGroup>
 #include <QFrame>

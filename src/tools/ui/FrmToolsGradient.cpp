@@ -4,10 +4,10 @@
 
 #include "tools/GradientOptions.h"
 #include "tools/ToolPaletteModel.h"
-#include "tools/ui/GradientWell.h"
 #include "tools/ui/NumberBox.h"
 #include "tools/ui/PickerWidget.h"
 #include "widgets/ColourDialog.h"
+#include "widgets/GradientWell.h"
 
 #include <QButtonGroup>
 #include <QFrame>

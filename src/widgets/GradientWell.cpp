@@ -1,4 +1,4 @@
-#include "tools/ui/GradientWell.h"
+#include "widgets/GradientWell.h"
 
 #include <QMouseEvent>
 #include <QPainter>

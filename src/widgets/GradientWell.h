@@ -4,8 +4,8 @@
 
 #include <QFrame>
 
-// A gradient colour well of the palette: shows its colour; a double click
-// asks for a new one.
+// A gradient colour well, the palette's or the gradient fill dialog's: shows
+// its colour; a double click asks for a new one.
 class GradientWell : public QFrame
 {
     Q_OBJECT
