@@ -129,8 +129,8 @@ void TwoPhaseArcTool::snapshotCircle(CanvasToolHost &host) const
     const double top = std::max(0.0, c.y() - reach);
     const double right = std::min(canvas.ScaleWidth(), c.x() + reach);
     const double bottom = std::min(canvas.ScaleHeight(), c.y() + reach);
-    host.TakeUndoSnapshot(left, top, std::max(0.0, right - left) + OnePixel,
-        std::max(0.0, bottom - top) + OnePixel);
+    host.TakeUndoSnapshot(
+        left, top, std::max(0.0, right - left) + OnePixel, std::max(0.0, bottom - top) + OnePixel);
 }
 
 void ArcTool::paint(CanvasToolHost &host) const

@@ -5,7 +5,6 @@
 
 #include <optional>
 
-
 // Tools 8 (arc), 10 (sector) and 14 (gradient arc and sector) draw part of a
 // circle in two drags. The first sets the radius from the centre, shown by
 // the blinking guide lines; once released the radius stays fixed, and the
