@@ -2,6 +2,7 @@
 
 #include "base/Twips.h"
 #include "document/FloatingSelection.h"
+#include "document/RadiusGuide.h"
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -39,6 +40,7 @@ Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     , m_canvas(std::make_unique<PictureSurface>(DefaultWidth, DefaultHeight))
     , m_history(std::move(history))
     , m_rubberBand(std::make_unique<RubberBand>())
+    , m_radiusGuide(std::make_unique<RadiusGuide>())
     , m_selection(std::make_unique<FloatingSelection>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
@@ -140,6 +142,7 @@ bool Document::cancelRadius()
     if (!hBanJingOk.value_or(false))
         return false;
     hBanJingOk = false;
+    m_radiusGuide->hide();
     emit radiusCancelled();
     return true;
 }

@@ -17,6 +17,7 @@
 class FloatingSelection;
 class HistoryBudget;
 class PictureSurface;
+class RadiusGuide;
 class RubberBand;
 class UndoHistory;
 
@@ -77,6 +78,8 @@ public:
 
     // The preview of the figure being dragged out, shown over the canvas.
     RubberBand &rubberBand() { return *m_rubberBand; }
+    // The arc and sector radius, its guide lines and sweep angles.
+    RadiusGuide &radiusGuide() { return *m_radiusGuide; }
     // Where the canvas's pointer events go: the drawing tools.
     CanvasInput *input() const { return m_input.get(); }
     void setInput(std::unique_ptr<CanvasInput> input);
@@ -137,6 +140,7 @@ private:
     std::unique_ptr<PictureSurface> m_canvas;
     std::unique_ptr<UndoHistory> m_history;
     std::unique_ptr<RubberBand> m_rubberBand;
+    std::unique_ptr<RadiusGuide> m_radiusGuide;
     std::unique_ptr<FloatingSelection> m_selection;
     // Where the floating picture was grabbed, inside it (hLastX, hLastY of a drag).
     QPointF m_grab;

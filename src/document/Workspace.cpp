@@ -188,6 +188,8 @@ void Workspace::redo()
 {
     if (!m_active || !m_active->history().canRedo())
         return;
+    // The radius was fixed on the picture redo replaces.
+    CancelRadius();
     m_active->history().redo(m_active->Picture1());
     emit commandsChanged();
 }

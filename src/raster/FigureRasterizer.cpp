@@ -1,5 +1,6 @@
 #include "raster/FigureRasterizer.h"
 
+#include "raster/ArcWedge.h"
 #include "raster/EllipseRaster.h"
 #include "raster/LineStyle.h"
 #include "raster/SegmentClip.h"
@@ -222,6 +223,82 @@ CoverageMask FigureRasterizer::ellipse(
 void FigureRasterizer::markArc(
     CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const
 {
+    if (LineStyle::isDashed(m_pen.drawStyle)) {
+        strokeArcPath(mask, bounds, angles);
+        return;
+    }
+    const QPointF centre = bounds.center();
+    const double rx = bounds.width() / 2, ry = bounds.height() / 2;
+    const ArcWedge wedge = ArcWedge::of(angles);
+    const bool closed = angles.start < 0 && angles.end < 0;
+    const bool filled = closed && m_pen.fillStyle != FillPattern::Transparent;
+    const bool outlined = m_pen.drawStyle != LineStyle::Invisible;
+    const double half = (m_pen.drawWidth - 1) / 2.0;
+    const QRect area = mask.bounds() & wedgeReach(centre, rx + half, ry + half, wedge);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const EllipseRaster::Span outer = EllipseRaster::rowOf(centre, rx + half, ry + half, y);
+        const EllipseRaster::Span inside
+            = EllipseRaster::insideOf(EllipseRaster::rowOf(centre, rx - half, ry - half, y - 1),
+                EllipseRaster::rowOf(centre, rx - half, ry - half, y),
+                EllipseRaster::rowOf(centre, rx - half, ry - half, y + 1));
+        const int from = std::max(outer.left, area.left());
+        const int to = std::min(outer.right, area.right());
+        for (int x = from; x <= to; ++x) {
+            const bool interior = x >= inside.left && x <= inside.right;
+            if ((interior ? !filled : !outlined)
+                || !wedge.contains(ArcWedge::directionOf(centre, x, y)))
+                continue;
+            mask.fillRect(
+                QRect(x, y, 1, 1), interior ? CoverageMask::Interior : CoverageMask::Outline);
+        }
+    }
+    if (!outlined)
+        return;
+    if (angles.start < 0)
+        markSegment(mask, QLineF(centre, pointAt(bounds, angles.start)), 0);
+    if (angles.end < 0)
+        markSegment(mask, QLineF(centre, pointAt(bounds, angles.end)), 0);
+}
+
+QPointF FigureRasterizer::pointAt(const QRectF &bounds, double angle)
+{
+    QPainterPath probe;
+    probe.arcMoveTo(bounds,
+        parametricDegrees(ArcWedge::normalised(angle), bounds.width() / 2, bounds.height() / 2));
+    return probe.currentPosition();
+}
+
+QRect FigureRasterizer::wedgeReach(
+    const QPointF &centre, double rx, double ry, const ArcWedge &wedge)
+{
+    const double a = rx + 1.5, b = ry + 1.5;
+    if (wedge.full)
+        return QRectF(centre.x() - a, centre.y() - b, 2 * a, 2 * b).toAlignedRect();
+    // The part of the ellipse within the wedge reaches furthest at its two
+    // ends and where it crosses an axis; the centre is within the reach
+    // because the inside of a wide rim or a sector reaches it.
+    double left = centre.x(), right = centre.x(), top = centre.y(), bottom = centre.y();
+    auto take = [&](double angle) {
+        const double c = std::cos(angle), s = std::sin(angle);
+        const double t = 1.0 / std::sqrt(c * c / (a * a) + s * s / (b * b));
+        left = std::min(left, centre.x() + t * c);
+        right = std::max(right, centre.x() + t * c);
+        top = std::min(top, centre.y() - t * s);
+        bottom = std::max(bottom, centre.y() - t * s);
+    };
+    take(wedge.start);
+    take(wedge.start + wedge.sweep);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const double axis = quarter * std::numbers::pi / 2;
+        if (wedge.contains(axis))
+            take(axis);
+    }
+    return QRectF(QPointF(left - 2, top - 2), QPointF(right + 2, bottom + 2)).toAlignedRect();
+}
+
+void FigureRasterizer::strokeArcPath(
+    CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const
+{
     const QPointF centre = bounds.center();
     const double rx = bounds.width() / 2, ry = bounds.height() / 2;
     const bool startRadius = angles.start < 0;
@@ -256,6 +333,5 @@ void FigureRasterizer::markArc(
         if (m_pen.fillStyle != FillPattern::Transparent)
             mask.fillPath(path, CoverageMask::Interior);
     }
-    if (m_pen.drawStyle != LineStyle::Invisible)
-        strokePath(mask, path);
+    strokePath(mask, path);
 }

@@ -28,6 +28,8 @@ struct PenStyle
 // touch on a surface: outline and, for closed figures, interior. Nothing is
 // drawn here; the surface combines a mask with its pixels, a rubber band
 // shows one over them.
+struct ArcWedge;
+
 class FigureRasterizer
 {
 public:
@@ -46,7 +48,14 @@ private:
     QRect reachOf(const QRectF &figure) const;
     void markDot(CoverageMask &mask, const QPoint &at) const;
     void markSegment(CoverageMask &mask, QLineF segment, qreal dashOffset) const;
+    // Solid and invisible pens: the outline pixels within the arc's wedge,
+    // the inside too for a filled sector, and the radius lines.
     void markArc(CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const;
+    // Dashed pens: the arc as a path, so the dashes run along it.
+    void strokeArcPath(CoverageMask &mask, const QRectF &bounds, const ArcAngles &angles) const;
+    static QPointF pointAt(const QRectF &bounds, double angle);
+    // The pixels an arc of the ellipse with these semi-axes may touch.
+    static QRect wedgeReach(const QPointF &centre, double rx, double ry, const ArcWedge &wedge);
     void strokePath(CoverageMask &mask, const QPainterPath &path) const;
 
     QRect m_surface;

@@ -44,10 +44,14 @@ bool onePassFor(const PictureSurface &surface, const GradientPlan &plan, int beg
         return true;
     if (pen.drawStyle == LineStyle::Invisible)
         return pen.fillStyle == FillPattern::Transparent
-            || plan.shape == GradientPlan::Shape::Segments;
+            || plan.shape == GradientPlan::Shape::Segments
+            || plan.shape == GradientPlan::Shape::Arcs;
     if (!lastPenWins(surface.DrawMode()) || !solid(pen.drawStyle))
         return false;
     switch (plan.shape) {
+    case GradientPlan::Shape::Arcs:
+        // An arc without radius lines is never filled.
+        return true;
     case GradientPlan::Shape::Rings:
     case GradientPlan::Shape::Boxes:
         return pen.fillStyle == FillPattern::Transparent;
@@ -83,6 +87,13 @@ void paint(PictureSurface &surface, const GradientPlan &plan, int begin, int end
     }
     if (surface.DrawMode() == RasterOp::R2_NOP || surface.DrawStyle() == LineStyle::Invisible)
         return;
+    if (plan.shape == GradientPlan::Shape::Arcs) {
+        // Arc plans run to millions of steps: their colours are worked out
+        // piece by piece, not listed.
+        surface.pixelsWritten(GradientPasses::arcs(
+            surface.pixelsForWriting(), plan, begin, end, surface.penStyle(), surface.DrawMode()));
+        return;
+    }
     std::vector<quint32> pixels(size_t(end - begin));
     for (int i = begin; i < end; ++i)
         pixels[size_t(i - begin)]
@@ -100,6 +111,8 @@ void paint(PictureSurface &surface, const GradientPlan &plan, int begin, int end
         break;
     case GradientPlan::Shape::Segments:
         touched = GradientPasses::segments(image, plan, begin, end, surface.penStyle(), pixels);
+        break;
+    case GradientPlan::Shape::Arcs:
         break;
     }
     surface.pixelsWritten(touched);

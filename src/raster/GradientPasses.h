@@ -7,6 +7,7 @@
 
 #include <vector>
 
+struct ArcWedge;
 struct GradientPlan;
 
 // The one-pass painters of each gradient shape. Each writes, for every pixel
@@ -16,10 +17,14 @@ struct GradientPlan;
 // what lies below.
 namespace GradientPasses {
 
+// `wedge`: only the pixels in these directions from the centre (arcs).
 QRect rings(QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &pen,
-    const std::vector<quint32> &pixels);
+    const std::vector<quint32> &pixels, const ArcWedge *wedge = nullptr);
 QRect boxes(QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &pen,
     const std::vector<quint32> &pixels);
+// Arcs take the draw mode and work out each step's pixel value themselves.
+QRect arcs(
+    QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &pen, int drawMode);
 QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &pen,
     const std::vector<quint32> &pixels);
 

@@ -45,6 +45,9 @@ struct GradientPlan
         Boxes,
         // Line from (x1, y1) to (x2, y2).
         Segments,
+        // Arcs at (cx, cy): step i is ring i % rings of piece i / rings, an
+        // arc of radius x1 from the piece's start to its end angle.
+        Arcs,
     };
     struct Step
     {
@@ -55,13 +58,31 @@ struct GradientPlan
         ColourValue colour = 0;
     };
 
+    // Part of a turn drawn at every ring of an arc plan, counter-clockwise
+    // from `start` to `end` (radians).
+    struct ArcPiece
+    {
+        double start = 0;
+        double end = 0;
+        ColourValue colour = 0;
+    };
+    // How an arc band changes colour: ring by ring outwards, or piece by
+    // piece along the sweep.
+    enum class ArcKind { Radial, AlongSweep };
+
     Shape shape = Shape::Rings;
     double cx = 0;
     double cy = 0;
     double aspect = 1;
+    // The rings of an arc plan, and the steps of the others.
     std::vector<Step> steps;
+    std::vector<ArcPiece> pieces;
+    // An arc step has its piece's colour rather than its ring's.
+    bool coloursByPiece = false;
 
-    int count() const { return int(steps.size()); }
+    // Steps of an arc plan beyond the largest int are not counted.
+    int count() const;
+    ColourValue colourOf(int step) const;
 
     // Concentric ellipses in the box, from the start colour inside to the end
     // colour on the outline.
@@ -72,4 +93,9 @@ struct GradientPlan
     // `degrees` (0 <= degrees < 180) counter-clockwise from east.
     static GradientPlan directionalRectangle(
         const GradientBox &box, const GradientRun &run, double degrees);
+    // The band of a circle from radius - bandWidth (or 1) out to `radius`,
+    // running clockwise from the polar angle `start` to `end` (radians in
+    // [0, 2 pi); equal angles make a full turn).
+    static GradientPlan arcBand(double cx, double cy, double radius, double start, double end,
+        const GradientRun &run, ArcKind kind);
 };

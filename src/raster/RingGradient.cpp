@@ -14,6 +14,7 @@
 #include "raster/GradientPasses.h"
 
 #include "base/Twips.h"
+#include "raster/ArcWedge.h"
 #include "raster/EllipseRaster.h"
 #include "raster/GradientPlan.h"
 #include "raster/LineStyle.h"
@@ -58,7 +59,9 @@ void fill(quint32 *row, int from, int to, quint32 value)
 }
 
 // Paints `outer` less `hole` (a span inside it, or empty) in `value`.
-void fillRing(quint32 *row, int width, const Span &outer, const Span &hole, quint32 value)
+template <typename Fill>
+void fillRing(
+    quint32 *row, int width, const Span &outer, const Span &hole, quint32 value, Fill fill)
 {
     const Span o = clipped(outer, width);
     if (o.isEmpty())
@@ -76,7 +79,7 @@ void fillRing(quint32 *row, int width, const Span &outer, const Span &hole, quin
 namespace GradientPasses {
 
 QRect rings(QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &pen,
-    const std::vector<quint32> &pixels)
+    const std::vector<quint32> &pixels, const ArcWedge *wedge)
 {
     const double aspect = std::isfinite(plan.aspect) ? std::fabs(plan.aspect) : 1.0;
     const QPointF centre(Twips::toPixelsReal(plan.cx), Twips::toPixelsReal(plan.cy));
@@ -128,8 +131,21 @@ QRect rings(QImage &image, const GradientPlan &plan, int begin, int end, const P
         }
         inside[size_t(runs)] = outer;
         auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
-        for (int b = 0; b < runs; ++b)
-            fillRing(row, width, inside[size_t(b) + 1], inside[size_t(b)], runColour[size_t(b)]);
+        // Arcs draw only the pixels in their wedge.
+        auto fillWedge = [&](quint32 *pixels, int from, int to, quint32 value) {
+            for (int x = from; x <= to; ++x) {
+                if (wedge->contains(ArcWedge::directionOf(centre, x, y)))
+                    pixels[x] = value;
+            }
+        };
+        for (int b = 0; b < runs; ++b) {
+            if (wedge && !wedge->full)
+                fillRing(row, width, inside[size_t(b) + 1], inside[size_t(b)], runColour[size_t(b)],
+                    fillWedge);
+            else
+                fillRing(row, width, inside[size_t(b) + 1], inside[size_t(b)], runColour[size_t(b)],
+                    fill);
+        }
         const Span c = clipped(outer, width);
         touched |= QRect(QPoint(c.left, y), QPoint(c.right, y));
     }

@@ -5,8 +5,11 @@
 
 #include <QString>
 
+#include <optional>
+
 class Document;
 class PictureSurface;
+class RadiusGuide;
 class RubberBand;
 struct FigureAnchors;
 
@@ -53,4 +56,15 @@ public:
     // two colours, the kind and the band width box, and the angle box.
     virtual GradientRun gradientRun() const { return {}; }
     virtual double gradientAngle() const { return 0; }
+
+    // The arc and sector tools: the radius and its guide lines, whether the
+    // radius is fixed (hBanJingOk), the selected gradient option (0..3:
+    // hOptionDanJing .. hOptionShuangZong), and the palette's angle read-out
+    // (`LabelC` caption and tag, with `ShapeC`).
+    virtual RadiusGuide &radiusGuide() = 0;
+    virtual std::optional<bool> &hBanJingOk() = 0;
+    virtual int gradientOption() const { return 0; }
+    virtual void showAngle(const QString & /*caption*/, const QString & /*tag*/) { }
+    virtual QString angleTag() const { return {}; }
+    virtual void clearAngle() { }
 };

@@ -2,6 +2,7 @@
 
 #include "document/FigureAnchors.h"
 #include "raster/PictureSurface.h"
+#include "tools/ArcTools.h"
 #include "tools/CanvasToolHost.h"
 #include "tools/FigureTools.h"
 #include "tools/GradientTools.h"
@@ -29,6 +30,9 @@ CanvasTools::CanvasTools(CanvasToolHost &host)
     m_tools[ToolCode::GradientEllipse] = std::make_unique<GradientEllipseTool>();
     m_tools[ToolCode::GradientRectangleInsideOut] = std::make_unique<GradientInsideOutTool>();
     m_tools[ToolCode::GradientRectangle] = std::make_unique<GradientAngleTool>();
+    m_tools[ToolCode::Arc] = std::make_unique<ArcTool>();
+    m_tools[ToolCode::Sector] = std::make_unique<SectorTool>();
+    m_tools[ToolCode::GradientArcSector] = std::make_unique<GradientArcTool>();
 }
 
 CanvasTools::~CanvasTools() = default;

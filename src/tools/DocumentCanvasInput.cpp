@@ -9,7 +9,7 @@
 #include "tools/ToolChooser.h"
 
 DocumentCanvasInput::DocumentCanvasInput(
-    Workspace &module, Document &document, PaletteValues *palette, const ToolChooser *chooser)
+    Workspace &module, Document &document, PaletteValues *palette, ToolChooser *chooser)
     : m_module(module)
     , m_document(document)
     , m_palette(palette)
@@ -108,4 +108,36 @@ GradientRun DocumentCanvasInput::gradientRun() const
 double DocumentCanvasInput::gradientAngle() const
 {
     return m_module.hGradientAngle;
+}
+
+RadiusGuide &DocumentCanvasInput::radiusGuide()
+{
+    return m_document.radiusGuide();
+}
+
+std::optional<bool> &DocumentCanvasInput::hBanJingOk()
+{
+    return m_document.hBanJingOk;
+}
+
+int DocumentCanvasInput::gradientOption() const
+{
+    return m_chooser ? m_chooser->gradientOptions().selected() : GradientOptions::DanJing;
+}
+
+void DocumentCanvasInput::showAngle(const QString &caption, const QString &tag)
+{
+    if (m_chooser)
+        m_chooser->showAngle(caption, tag);
+}
+
+QString DocumentCanvasInput::angleTag() const
+{
+    return m_chooser ? m_chooser->LabelCTag() : QString();
+}
+
+void DocumentCanvasInput::clearAngle()
+{
+    if (m_chooser)
+        m_chooser->clearAngle();
 }

@@ -18,7 +18,7 @@ public:
     // `palette` holds the line width box the scale tool sets and the band
     // width box; `chooser` the gradient kind. Either may be null.
     DocumentCanvasInput(Workspace &module, Document &document, PaletteValues *palette = nullptr,
-        const ToolChooser *chooser = nullptr);
+        ToolChooser *chooser = nullptr);
 
     void mouseDown(const CanvasMouse &event) override { m_tools.mouseDown(event); }
     void mouseMove(const CanvasMouse &event) override { m_tools.mouseMove(event); }
@@ -44,10 +44,16 @@ private:
     void tellUser(const QString &text) override;
     GradientRun gradientRun() const override;
     double gradientAngle() const override;
+    RadiusGuide &radiusGuide() override;
+    std::optional<bool> &hBanJingOk() override;
+    int gradientOption() const override;
+    void showAngle(const QString &caption, const QString &tag) override;
+    QString angleTag() const override;
+    void clearAngle() override;
 
     Workspace &m_module;
     Document &m_document;
     PaletteValues *m_palette = nullptr;
-    const ToolChooser *m_chooser = nullptr;
+    ToolChooser *m_chooser = nullptr;
     CanvasTools m_tools;
 };

@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 #include "app/ModuleMain.h"
 #include "document/Document.h"
+#include "document/RadiusGuide.h"
 #include "raster/PictureSurface.h"
 
 #include <QDir>
@@ -104,6 +105,18 @@ TEST_F(FileCommandsTest, SavingAsksForANameOnceThenWritesTheCanvasUnderIt)
     ASSERT_EQ(host.dialogs.size(), 3u);
     EXPECT_EQ(host.dialogs[2].title, "另存为 " + path("drawing.jpg"));
     EXPECT_EQ(host.dialogs[2].fileName, path("drawing.jpg"));
+}
+
+TEST_F(FileCommandsTest, SavingCancelsAFixedRadius)
+{
+    Document &picture = newPicture(7, 5);
+    picture.radiusGuide().start(QPointF(15, 15));
+    picture.radiusGuide().setSecond(QPointF(60, 15));
+    picture.hBanJingOk = true;
+    host.fileNames = { path("arc.bmp") };
+    EXPECT_TRUE(commands.Save());
+    EXPECT_FALSE(picture.hBanJingOk.value_or(false));
+    EXPECT_FALSE(picture.radiusGuide().blinking());
 }
 
 TEST_F(FileCommandsTest, OpeningAMissingFileOffersRetryAndLeavesAnEmptyNewWindow)

@@ -1,6 +1,7 @@
 #include "app/ModuleMain.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "document/RadiusGuide.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolPaletteModel.h"
@@ -336,6 +337,21 @@ TEST(ModuleMainUndo, UndoDropsAFloatingSelectionAndAFixedRadiusFirst)
     EXPECT_FALSE(m.active().hBoolSelect);
     EXPECT_FALSE(m.active().hBanJingOk.value_or(false));
     EXPECT_EQ(pixel(m.active(), 1, 0), 0xFFFFFFu);
+}
+
+TEST(ModuleMainUndo, UndoAndRedoBothCancelARadiusAndItsGuide)
+{
+    Module m;
+    act(m.module, 1);
+    for (bool redo : { false, true }) {
+        m.active().radiusGuide().start(QPointF(15, 15));
+        m.active().radiusGuide().setSecond(QPointF(60, 15));
+        m.active().hBanJingOk = true;
+        redo ? m.module.redo() : m.module.undo();
+        EXPECT_FALSE(m.active().hBanJingOk.value_or(false)) << redo;
+        EXPECT_FALSE(m.active().radiusGuide().blinking()) << redo;
+        EXPECT_FALSE(m.active().radiusGuide().line1Visible()) << redo;
+    }
 }
 
 TEST(ModuleMainUndo, RedoKeepsTheSelection)

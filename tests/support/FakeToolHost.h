@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/FigureAnchors.h"
+#include "document/RadiusGuide.h"
 #include "document/RubberBand.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -39,6 +40,23 @@ public:
     void setDataChanged() override { dataChanged = true; }
     void showPointer(const QString &text) override { pointer = text; }
     void popUpEditMenu(double x, double y) override { menuAt.push_back(QPointF(x, y)); }
+    RadiusGuide &radiusGuide() override { return guide; }
+    std::optional<bool> &hBanJingOk() override { return radiusFixed; }
+    int gradientOption() const override { return option; }
+    GradientRun gradientRun() const override { return run; }
+    void showAngle(const QString &caption, const QString &tag) override
+    {
+        labelC = caption;
+        labelCTag = tag;
+        shapeC = true;
+    }
+    QString angleTag() const override { return labelCTag; }
+    void clearAngle() override
+    {
+        labelC.clear();
+        labelCTag.clear();
+        shapeC = false;
+    }
 
     PictureSurface surface;
     UndoHistory history;
@@ -51,6 +69,13 @@ public:
     bool dataChanged = false;
     QString pointer;
     std::vector<QPointF> menuAt;
+    RadiusGuide guide;
+    std::optional<bool> radiusFixed;
+    int option = 0;
+    GradientRun run;
+    QString labelC;
+    QString labelCTag;
+    bool shapeC = false;
 };
 
 // Drives the handlers as the canvas window would, positions in pixels.

@@ -4,6 +4,7 @@
 #include "document/CanvasInput.h"
 #include "document/Document.h"
 #include "document/FloatingSelection.h"
+#include "document/RadiusGuide.h"
 #include "document/RubberBand.h"
 #include "raster/PictureSurface.h"
 
@@ -47,6 +48,8 @@ CanvasView::CanvasView(Document &document, QWidget *parent)
         [this](const QRect &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
     connect(&document.rubberBand(), &RubberBand::changed, this,
         [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
+    connect(&document.radiusGuide(), &RadiusGuide::changed, this,
+        [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
     connect(&document.selection(), &FloatingSelection::changed, this,
         [this](const QRegion &pixels) { update(pixels.translated(BorderPixels, BorderPixels)); });
 }
@@ -71,6 +74,7 @@ void CanvasView::paintEvent(QPaintEvent *event)
     const QImage &image = m_document->Picture1().Image();
     const QRect target(QPoint(BorderPixels, BorderPixels), image.size());
     const RubberBand &band = m_document->rubberBand();
+    const RadiusGuide &guide = m_document->radiusGuide();
     // The floating picture is opaque: the canvas under it need not be drawn.
     const QRegion canvasPart = event->region()
         - m_document->selection().picturePixels().translated(BorderPixels, BorderPixels);
@@ -79,10 +83,16 @@ void CanvasView::paintEvent(QPaintEvent *event)
         if (part.isEmpty())
             continue;
         const QRect pixels = part.translated(-BorderPixels, -BorderPixels);
-        if (band.isVisible() && band.region().intersects(pixels)) {
-            // The rubber band is shown over a copy; the picture never holds it.
+        const bool banded = band.isVisible() && band.region().intersects(pixels);
+        const bool guided = (guide.line1Visible() || guide.line2Visible())
+            && guide.linePixels().intersects(pixels);
+        if (banded || guided) {
+            // Overlays are shown over a copy; the picture never holds them.
             QImage shown = image.copy(pixels);
-            band.composeOnto(shown, pixels.topLeft());
+            if (banded)
+                band.composeOnto(shown, pixels.topLeft());
+            if (guided)
+                guide.composeOnto(shown, pixels.topLeft());
             painter.drawImage(part.topLeft(), shown);
         } else {
             painter.drawImage(part, image, pixels);

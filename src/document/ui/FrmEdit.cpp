@@ -6,6 +6,7 @@
 #include "document/CanvasInput.h"
 #include "document/Document.h"
 #include "document/FloatingSelection.h"
+#include "document/RadiusGuide.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
 #include "raster/PictureSurface.h"
@@ -49,6 +50,7 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     , m_vScroll(new QScrollBar(Qt::Vertical, this))
     , m_hword(new QPlainTextEdit(m_viewport))
     , m_timer1(new QTimer(this))
+    , m_timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("FrmEdit"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,6 +86,14 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
             m_document->selection().blink();
     });
     connect(&document.selection(), &FloatingSelection::changed, this, &FrmEdit::followSelection);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(100);
+    connect(m_timer2, &QTimer::timeout, this, [this] {
+        if (m_document)
+            m_document->radiusGuide().blink();
+    });
+    connect(&document.radiusGuide(), &RadiusGuide::blinkingChanged, m_timer2,
+        [this](bool on) { on ? m_timer2->start() : m_timer2->stop(); });
     connect(
         &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
             if (picture == m_document)

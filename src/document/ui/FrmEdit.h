@@ -34,6 +34,8 @@ public:
     QPlainTextEdit *hword() const { return m_hword; }
     // Blinks the selection outlines while there are outlines to blink.
     QTimer *Timer1() const { return m_timer1; }
+    // Blinks the arc and sector radius guide while the document asks for it.
+    QTimer *Timer2() const { return m_timer2; }
 
     // Sizes the first canvas to what the window shows (the window's load).
     void load();
@@ -71,4 +73,5 @@ private:
     QScrollBar *m_vScroll = nullptr;
     QPlainTextEdit *m_hword = nullptr;
     QTimer *m_timer1 = nullptr;
+    QTimer *m_timer2 = nullptr;
 };

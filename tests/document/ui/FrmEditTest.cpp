@@ -5,7 +5,9 @@
 #include "colour/ui/FrmColorTool.h"
 #include "document/CanvasInput.h"
 #include "document/ClosePrompt.h"
+#include "document/RubberBand.h"
 #include "document/ui/CanvasView.h"
+#include "document/ui/FrmEdit.h"
 #include "document/ui/SizeHandleWidget.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolCode.h"
@@ -102,6 +104,64 @@ TEST_F(FrmEditTest, TheCanvasShowsOneImagePixelPerPixel)
     EXPECT_EQ(shown.pixel(6, 8) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(shown.pixel(7, 8) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0x000000u) << "the border";
+}
+
+TEST_F(FrmEditTest, TheRadiusGuideBlinksOverThePictureWithoutEnteringIt)
+{
+    FrmEdit *edit = main.editWindow(1);
+    CanvasView *canvas = edit->canvas();
+    module().hTool = ToolCode::Arc;
+    const QImage before = active()->Picture1().Image().copy();
+    EXPECT_FALSE(edit->Timer2()->isActive());
+    deliver(canvas, QEvent::MouseButtonPress, QPoint(11, 11));
+    deliver(canvas, QEvent::MouseMove, QPoint(41, 11));
+    deliver(canvas, QEvent::MouseButtonRelease, QPoint(41, 11));
+    EXPECT_TRUE(edit->Timer2()->isActive());
+    EXPECT_EQ(edit->Timer2()->interval(), 100);
+
+    // Line1 (black) is shown first, then Line2 (white) over the white canvas.
+    QImage shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(25, 11) & 0xFFFFFF, 0x000000u);
+    QMetaObject::invokeMethod(edit->Timer2(), "timeout");
+    shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(25, 11) & 0xFFFFFF, 0xFFFFFFu);
+    QMetaObject::invokeMethod(edit->Timer2(), "timeout");
+    shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(25, 11) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(active()->Picture1().Image(), before) << "the picture never holds the guide";
+
+    // Choosing another tool cancels the radius: the guide goes and the timer stops.
+    auto *line = main.findChild<QWidget *>(QStringLiteral("Command2"));
+    ASSERT_NE(line, nullptr);
+    line->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(edit->Timer2()->isActive());
+    shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(25, 11) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(FrmEditTest, TheSweepPreviewIsAnOverlayAndTheReleasePaintsTheArc)
+{
+    FrmEdit *edit = main.editWindow(1);
+    CanvasView *canvas = edit->canvas();
+    module().hTool = ToolCode::Arc;
+    deliver(canvas, QEvent::MouseButtonPress, QPoint(51, 51));
+    deliver(canvas, QEvent::MouseMove, QPoint(51, 21));
+    deliver(canvas, QEvent::MouseButtonRelease, QPoint(51, 21));
+    deliver(canvas, QEvent::MouseButtonPress, QPoint(81, 51));
+    deliver(canvas, QEvent::MouseMove, QPoint(81, 51));
+    // The XOR preview of a black pen on white would not show; the region does.
+    EXPECT_TRUE(active()->rubberBand().region().contains(QPoint(65, 50)))
+        << "the moving end's radius, previewed";
+    EXPECT_EQ(active()->Picture1().Image().pixel(65, 50) & 0xFFFFFF, 0xFFFFFFu);
+    deliver(canvas, QEvent::MouseButtonRelease, QPoint(81, 51));
+    EXPECT_FALSE(active()->rubberBand().isVisible());
+    const QImage shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(66, 51) & 0xFFFFFF, 0xFFFFFFu) << "the finished arc has no radius";
+    const QImage &picture = active()->Picture1().Image();
+    EXPECT_NE(picture.pixel(50, 20) & 0xFFFFFF, 0xFFFFFFu) << "north, where the sweep starts";
+    EXPECT_NE(picture.pixel(80, 50) & 0xFFFFFF, 0xFFFFFFu) << "east, where it ends";
+    EXPECT_EQ(picture.pixel(20, 50) & 0xFFFFFF, 0xFFFFFFu) << "west is not swept";
+    EXPECT_TRUE(active()->DataChanged());
 }
 
 namespace {
