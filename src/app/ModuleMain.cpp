@@ -87,3 +87,29 @@ CommandContext ModuleMain::commandContext() const
     }
     return context;
 }
+
+TextPaint ModuleMain::textPaint() const
+{
+    TextPaint paint;
+    switch (m_tools->chooser().gradientOptions().selected()) {
+    case GradientOptions::DanJing:
+        paint.kind = TextPaint::Kind::Single;
+        break;
+    case GradientOptions::ShuangJing:
+        paint.kind = TextPaint::Kind::Double;
+        break;
+    default:
+        paint.kind = TextPaint::Kind::Plain;
+    }
+    // The box holds digits and points; an empty or unreadable one counts as 0.
+    paint.direction = m_tools->values().hlinecornerText().toDouble();
+    paint.start = Colour::fromRgb(hStartRed, hStartGreen, hStartBlue);
+    paint.end = Colour::fromRgb(hEndRed, hEndGreen, hEndBlue);
+    return paint;
+}
+
+void ModuleMain::commitText()
+{
+    if (Document *document = ActiveEdit())
+        TextCommit::commit(*this, *document, textPaint());
+}

@@ -2,6 +2,7 @@
 
 #include "app/CommandRules.h"
 #include "document/Workspace.h"
+#include "tools/TextCommit.h"
 
 #include <memory>
 
@@ -45,6 +46,13 @@ public:
     Document *FileNew();
 
     CommandContext commandContext() const;
+
+    // "确定" of the text box's menu: paints the active document's text box
+    // the way the palette's text options say.
+    void commitText();
+    // What the palette's text options say: the kind (single, double, none),
+    // the direction box and the gradient colours.
+    TextPaint textPaint() const;
 
 protected:
     std::unique_ptr<CanvasInput> makeInput(Document &document) override;

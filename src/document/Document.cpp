@@ -3,6 +3,7 @@
 #include "base/Twips.h"
 #include "document/FloatingSelection.h"
 #include "document/RubberBand.h"
+#include "document/TextBox.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "raster/StretchedCopy.h"
@@ -40,6 +41,7 @@ Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     , m_history(std::move(history))
     , m_rubberBand(std::make_unique<RubberBand>())
     , m_selection(std::make_unique<FloatingSelection>())
+    , m_hword(std::make_unique<TextBox>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
 {

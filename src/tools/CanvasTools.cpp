@@ -6,6 +6,7 @@
 #include "tools/FigureTools.h"
 #include "tools/PointerTools.h"
 #include "tools/SelectionTools.h"
+#include "tools/TextTool.h"
 #include "tools/ToolCode.h"
 
 namespace {
@@ -25,6 +26,7 @@ CanvasTools::CanvasTools(CanvasToolHost &host)
     m_tools[ToolCode::Polyline] = std::make_unique<PolylineTool>();
     m_tools[ToolCode::Freehand] = std::make_unique<FreehandTool>();
     m_tools[ToolCode::StarPoints] = std::make_unique<StarPointsTool>();
+    m_tools[ToolCode::Text] = std::make_unique<TextTool>();
 }
 
 CanvasTools::~CanvasTools() = default;

@@ -76,7 +76,6 @@ private:
     FrmEdit *activeEditWindow() const;
     static FrmEdit *editOf(QMdiSubWindow *window);
     // The text tool's box goes away when another tool is chosen.
-    static void resetTextBox(FrmEdit &edit);
     QMdiSubWindow *windowOf(const Document &document) const;
 
     // The close prompt's questions (ClosePolicy).

@@ -11,6 +11,7 @@
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ui/FrmEdit.h"
+#include "document/ui/TextBoxView.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
@@ -89,6 +90,7 @@ void FrmMain::registerCommands()
     on("Hquickmnucopy", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->copy(); }); });
     on("Hquickmnupast", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->paste(); }); });
     on("Hquickmnufont", [this] { runCommand(QStringLiteral("mnufont")); });
+    on("Hquickqueding", [this] { m_module->commitText(); });
     // The Edit menu's colour items; the toolbar's colour buttons run them too.
     on("mnueditforecolor", [this] { m_colourTool->chooseColourAndTarget(1); });
     on("mnueditfillcolor", [this] { m_colourTool->chooseColourAndTarget(2); });

@@ -8,6 +8,7 @@
 #include "document/FloatingSelection.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "document/ui/TextBoxView.h"
 #include "raster/PictureSurface.h"
 #include "widgets/MessageButtons.h"
 
@@ -16,7 +17,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -47,7 +47,7 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     , m_bothHandle(new SizeHandleWidget(CanvasLayout::Handle::Both, m_viewport))
     , m_hScroll(new QScrollBar(Qt::Horizontal, this))
     , m_vScroll(new QScrollBar(Qt::Vertical, this))
-    , m_hword(new QPlainTextEdit(m_viewport))
+    , m_hword(new TextBoxView(document.hword(), m_viewport))
     , m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("FrmEdit"));
@@ -58,7 +58,6 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     m_hScroll->setObjectName(QStringLiteral("HScroll1"));
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
     m_hword->setObjectName(QStringLiteral("hword"));
-    m_hword->hide();
     for (SizeHandleWidget *handle : { m_widthHandle, m_heightHandle, m_bothHandle }) {
         connect(handle, &SizeHandleWidget::dragged, this,
             [this](CanvasLayout::Handle kind, double x, double y) {
@@ -84,11 +83,6 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
             m_document->selection().blink();
     });
     connect(&document.selection(), &FloatingSelection::changed, this, &FrmEdit::followSelection);
-    connect(
-        &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
-            if (picture == m_document)
-                setTextColour(Colour::toQColor(pen));
-        });
     resize(600, 400);
     layoutCanvas();
 }
@@ -208,6 +202,7 @@ void FrmEdit::layoutCanvas()
     m_widthHandle->setGeometry(toPixels(handles.width));
     m_heightHandle->setGeometry(toPixels(handles.height));
     m_bothHandle->setGeometry(toPixels(handles.both));
+    m_hword->setCanvasOrigin(m_canvas->pos() + QPoint(1, 1) * CanvasView::BorderPixels);
 }
 
 void FrmEdit::scrollTo()
@@ -215,13 +210,6 @@ void FrmEdit::scrollTo()
     if (m_document)
         m_document->moveCanvas(CanvasLayout::offsetFor(m_hScroll->value()),
             CanvasLayout::offsetFor(m_vScroll->value()));
-}
-
-void FrmEdit::setTextColour(const QColor &colour)
-{
-    QPalette palette = m_hword->palette();
-    palette.setColor(QPalette::Text, colour);
-    m_hword->setPalette(palette);
 }
 
 ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)
