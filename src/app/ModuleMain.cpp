@@ -4,6 +4,7 @@
 #include "colour/ColourCommands.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "document/TextBox.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "raster/RasterOp.h"
@@ -112,4 +113,22 @@ void ModuleMain::commitText()
 {
     if (Document *document = ActiveEdit())
         TextCommit::commit(*this, *document, textPaint());
+}
+
+void ModuleMain::applyTextFont(const QFont &chosen)
+{
+    Document *document = ActiveEdit();
+    if (!document)
+        return;
+    QFont font(chosen.family());
+    if (chosen.pointSizeF() > 0)
+        font.setPointSizeF(chosen.pointSizeF());
+    else if (chosen.pixelSize() > 0)
+        font.setPixelSize(chosen.pixelSize());
+    font.setBold(chosen.bold());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
+    document->hword().setFont(font);
+    document->Picture1().setFont(font);
 }

@@ -4,6 +4,8 @@
 #include "document/Workspace.h"
 #include "tools/TextCommit.h"
 
+#include <QFont>
+
 #include <memory>
 
 class ColourCommands;
@@ -53,6 +55,10 @@ public:
     // What the palette's text options say: the kind (single, double, none),
     // the direction box and the gradient colours.
     TextPaint textPaint() const;
+    // The font dialog's choice for the active document's text: name, size,
+    // bold, italic, underline and strikethrough go to its text box and its
+    // canvas.
+    void applyTextFont(const QFont &chosen);
 
 protected:
     std::unique_ptr<CanvasInput> makeInput(Document &document) override;

@@ -95,6 +95,7 @@ private:
     void toggleBar(const QString &itemName, QWidget *bar);
     void runOnTextBox(const std::function<void(FrmEdit &)> &action);
     void mnuHelpAbout_Click();
+    void mnufont_Click();
 
     void openPending();
 

@@ -3,6 +3,7 @@
 
 #include "app/FileCommands.h"
 #include "app/ModuleMain.h"
+#include "app/PasteTextFromFile.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
@@ -10,11 +11,15 @@
 #include "app/ui/SystemPictureClipboard.h"
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
+#include "document/Document.h"
+#include "document/TextBox.h"
 #include "document/ui/FrmEdit.h"
 #include "document/ui/TextBoxView.h"
+#include "files/ui/CommonDialogHost.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
+#include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -91,6 +96,11 @@ void FrmMain::registerCommands()
     on("Hquickmnupast", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->paste(); }); });
     on("Hquickmnufont", [this] { runCommand(QStringLiteral("mnufont")); });
     on("Hquickqueding", [this] { m_module->commitText(); });
+    on("Hquickmnupastfrom", [this] {
+        if (Document *document = m_module->ActiveEdit())
+            PasteTextFromFile(*m_dialogs, *document, m_files->initialFolder());
+    });
+    on("mnufont", [this] { mnufont_Click(); });
     // The Edit menu's colour items; the toolbar's colour buttons run them too.
     on("mnueditforecolor", [this] { m_colourTool->chooseColourAndTarget(1); });
     on("mnueditfillcolor", [this] { m_colourTool->chooseColourAndTarget(2); });
@@ -161,4 +171,17 @@ void FrmMain::mnuHelpAbout_Click()
     box.setObjectName(QStringLiteral("AboutBox"));
     useChineseButtonTexts(box);
     box.exec();
+}
+
+void FrmMain::mnufont_Click()
+{
+    Document *document = m_module->ActiveEdit();
+    if (!document)
+        return;
+    QFontDialog dialog(document->hword().Font(), this);
+    dialog.setObjectName(QStringLiteral("FontDialog"));
+    dialog.setWindowTitle(QStringLiteral("字体..."));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() == QDialog::Accepted)
+        m_module->applyTextFont(dialog.selectedFont());
 }
