@@ -19,6 +19,8 @@ public:
     // The chosen file name; nullopt when the dialog was cancelled.
     virtual std::optional<QString> askFileName(const FileDialogSpec &dialog) = 0;
     virtual FileMessage::Answer show(const FileMessage &message) = 0;
+    // The filter (1-based) chosen in the last dialog that was accepted.
+    virtual int chosenFilter() const { return 1; }
 };
 
 // Open, Save, Save as, Save all and the close prompt's Yes.

@@ -4,6 +4,7 @@
 #include "colour/ColourCommands.h"
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
+#include "document/TextBox.h"
 #include "effects/EffectCommands.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -89,4 +90,48 @@ CommandContext ModuleMain::commandContext() const
         context.canRedo = active->history().canRedo();
     }
     return context;
+}
+
+TextPaint ModuleMain::textPaint() const
+{
+    TextPaint paint;
+    switch (m_tools->chooser().gradientOptions().selected()) {
+    case GradientOptions::DanJing:
+        paint.kind = TextPaint::Kind::Single;
+        break;
+    case GradientOptions::ShuangJing:
+        paint.kind = TextPaint::Kind::Double;
+        break;
+    default:
+        paint.kind = TextPaint::Kind::Plain;
+    }
+    // The box holds digits and points; an empty or unreadable one counts as 0.
+    paint.direction = m_tools->values().hlinecornerText().toDouble();
+    paint.start = Colour::fromRgb(hStartRed, hStartGreen, hStartBlue);
+    paint.end = Colour::fromRgb(hEndRed, hEndGreen, hEndBlue);
+    return paint;
+}
+
+void ModuleMain::commitText()
+{
+    if (Document *document = ActiveEdit())
+        TextCommit::commit(*this, *document, textPaint());
+}
+
+void ModuleMain::applyTextFont(const QFont &chosen)
+{
+    Document *document = ActiveEdit();
+    if (!document)
+        return;
+    QFont font(chosen.family());
+    if (chosen.pointSizeF() > 0)
+        font.setPointSizeF(chosen.pointSizeF());
+    else if (chosen.pixelSize() > 0)
+        font.setPixelSize(chosen.pixelSize());
+    font.setBold(chosen.bold());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
+    document->hword().setFont(font);
+    document->Picture1().setFont(font);
 }

@@ -2,6 +2,9 @@
 
 #include "app/CommandRules.h"
 #include "document/Workspace.h"
+#include "tools/TextCommit.h"
+
+#include <QFont>
 
 #include <memory>
 
@@ -48,6 +51,17 @@ public:
     Document *FileNew();
 
     CommandContext commandContext() const;
+
+    // "确定" of the text box's menu: paints the active document's text box
+    // the way the palette's text options say.
+    void commitText();
+    // What the palette's text options say: the kind (single, double, none),
+    // the direction box and the gradient colours.
+    TextPaint textPaint() const;
+    // The font dialog's choice for the active document's text: name, size,
+    // bold, italic, underline and strikethrough go to its text box and its
+    // canvas.
+    void applyTextFont(const QFont &chosen);
 
 protected:
     std::unique_ptr<CanvasInput> makeInput(Document &document) override;

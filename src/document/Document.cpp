@@ -4,6 +4,7 @@
 #include "document/FloatingSelection.h"
 #include "document/RadiusGuide.h"
 #include "document/RubberBand.h"
+#include "document/TextBox.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "raster/StretchedCopy.h"
@@ -42,6 +43,7 @@ Document::Document(std::unique_ptr<UndoHistory> history, QObject *parent)
     , m_rubberBand(std::make_unique<RubberBand>())
     , m_radiusGuide(std::make_unique<RadiusGuide>())
     , m_selection(std::make_unique<FloatingSelection>())
+    , m_hword(std::make_unique<TextBox>())
     , m_box(0, 0, Twips::fromPixels(DefaultWidth) + CanvasLayout::BorderTwips,
           Twips::fromPixels(DefaultHeight) + CanvasLayout::BorderTwips)
 {

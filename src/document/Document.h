@@ -15,6 +15,7 @@
 #include <optional>
 
 class FloatingSelection;
+class TextBox;
 class HistoryBudget;
 class PictureSurface;
 class RadiusGuide;
@@ -94,6 +95,9 @@ public:
     // The floating selection `PictureCopy` with its outlines and handles.
     FloatingSelection &selection() { return *m_selection; }
     const FloatingSelection &selection() const { return *m_selection; }
+    // The text tool's box `hword`.
+    TextBox &hword() { return *m_hword; }
+    const TextBox &hword() const { return *m_hword; }
     // The region tool: a press starts a marquee at the point (hStartx,
     // hStarty), a move drags it out, the release lifts the pixels under it.
     void beginMarquee(double x, double y);
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<RubberBand> m_rubberBand;
     std::unique_ptr<RadiusGuide> m_radiusGuide;
     std::unique_ptr<FloatingSelection> m_selection;
+    std::unique_ptr<TextBox> m_hword;
     // Where the floating picture was grabbed, inside it (hLastX, hLastY of a drag).
     QPointF m_grab;
     std::unique_ptr<CanvasInput> m_input;

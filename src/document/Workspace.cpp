@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "document/FloatingSelection.h"
 #include "document/PictureClipboard.h"
+#include "document/TextBox.h"
 #include "history/HistoryBudget.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
@@ -30,7 +31,14 @@ Workspace::Workspace()
     , m_drawMode(ModeMenu::drawModeMenu())
     , m_pasteMode(ModeMenu::pasteModeMenu())
     , m_colourTool(std::make_unique<ColourToolModel>())
-{ }
+{
+    // The text box is part of the document; the signals stay for the views
+    // and for whoever else follows the pen colour.
+    connect(this, &Workspace::hwordColourChanged, this,
+        [](Document *document, ColourValue colour) { document->hword().setForeColor(colour); });
+    connect(this, &Workspace::textBoxReset, this,
+        [](Document *document) { document->hword().discard(); });
+}
 
 Workspace::~Workspace() = default;
 

@@ -115,8 +115,8 @@ signals:
     // window's commands may have changed (RefreshUndoMenus,
     // SetSelectionCommands, SetDocumentCommands and the mode menus all end here).
     void commandsChanged();
-    // The document's text box `hword` is to be hidden and emptied and
-    // `hwordLabel` captioned "H"; its window does that.
+    // The document's text box `hword` is hidden and emptied (the workspace
+    // does that to the document's TextBox; views follow the box).
     void textBoxReset(Document *document);
     // The pen or drawing colour changed: the tool palette draws its style
     // samples again with these colours.

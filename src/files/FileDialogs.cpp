@@ -76,6 +76,15 @@ FileDialogSpec saveAs(const QString &caption, const QString &folder)
     return spec;
 }
 
+FileDialogSpec pasteText(const QString &folder)
+{
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("打开");
+    spec.filter = qtFilter(QStringLiteral("TXT(*.TXT)|*.txt|RTF(*.RTF)|*.rtf|所有文件(*.*)|*.*"));
+    spec.folder = folder;
+    return spec;
+}
+
 QString initialFolder(const QString &programFolder)
 {
     const QFileInfo program(programFolder);

@@ -32,6 +32,9 @@ FileDialogSpec save(const QString &caption, const QString &folder);
 // Save as: "另存为 " + caption.
 FileDialogSpec saveAs(const QString &caption, const QString &folder);
 
+// Paste from file (the text box): "打开", TXT, RTF or any file.
+FileDialogSpec pasteText(const QString &folder);
+
 // Turns a filter written as "description|patterns|description|patterns",
 // patterns separated by ";", into Qt's syntax.
 QString qtFilter(const QString &pairs);

@@ -61,6 +61,18 @@ FileMessage readOnlyInSaveAll(const QString &caption)
     return message;
 }
 
+FileMessage textTooLong()
+{
+    return notice(QStringLiteral("Tessara 3.0"), QStringLiteral("\r       文件过长！"),
+        QStringLiteral("TextTooLong"));
+}
+
+FileMessage textFailed(const QString &reason)
+{
+    return notice(QStringLiteral("Tessara 3.0"), QStringLiteral("\r    ") + reason,
+        QStringLiteral("FileError"));
+}
+
 FileMessage failed(const QString &reason)
 {
     return notice(QStringLiteral("Tessara 3.0"), reason, QStringLiteral("FileError"));

@@ -27,6 +27,10 @@ FileMessage notFound(const QString &fileName, const QString &windowCaption);
 FileMessage readOnly(const QString &caption);
 // Save all: "    文件只读！", Abort/Retry/Ignore.
 FileMessage readOnlyInSaveAll(const QString &caption);
+// Paste from file: a text longer than the box takes ("文件过长！").
+FileMessage textTooLong();
+// Paste from file, any other failure: the system's description, indented.
+FileMessage textFailed(const QString &reason);
 // Any other failure: the system's description, OK.
 FileMessage failed(const QString &reason);
 // Open: a file that is not a picture we read, or damaged beyond use.

@@ -434,14 +434,47 @@ QImage PictureSurface::paintedCopy(int firstRow, int rowCount, PaintRow paintRow
     return out;
 }
 
+namespace {
+
+// Aliased glyphs cover a pixel fully or not at all, so text printed again
+// at the same place (a gradient prints its text at every step) leaves the
+// picture as the first print did instead of darkening the edges.
+QFont printFont(const QFont &font)
+{
+    QFont aliased = font;
+    aliased.setStyleStrategy(QFont::StyleStrategy(aliased.styleStrategy() | QFont::NoAntialias));
+    return aliased;
+}
+
+QString withoutReturn(QString line)
+{
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
+}
+
+}
+
+QSize PictureSurface::TextSize(const QString &text, const QFont &font)
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(DotsPerMeter);
+        image.setDotsPerMeterY(DotsPerMeter);
+        return image;
+    }();
+    const QFontMetrics metrics(printFont(font), &device);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(withoutReturn(line)));
+    return QSize(width, metrics.lineSpacing() * int(lines.size()));
+}
+
 void PictureSurface::Print(const QString &text)
 {
     endStroke();
-    // Aliased glyphs cover a pixel fully or not at all, so text printed again
-    // at the same place (a gradient prints its text at every step) leaves the
-    // picture as the first print did instead of darkening the edges.
-    QFont font = m_font;
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    const QFont font = printFont(m_font);
     const QFontMetrics metrics(font, &m_image);
     QStringList lines = text.split(QLatin1Char('\n'));
     int x = Twips::toPixels(m_currentX);
@@ -452,9 +485,8 @@ void PictureSurface::Print(const QString &text)
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(QColor::fromRgb(Colour::toPixel(m_foreColor)));
-        for (QString line : lines) {
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
+        for (const QString &each : lines) {
+            const QString line = withoutReturn(each);
             painter.drawText(QPoint(x, y + metrics.ascent()), line);
             touched |= metrics.boundingRect(line).translated(x, y + metrics.ascent());
             x = 0;

@@ -131,6 +131,9 @@ public:
     // line break starts a new line at the left edge. Afterwards CurrentX is 0
     // and CurrentY the top of the next line.
     void Print(const QString &text);
+    // The pixels Print takes for `text` in `font`: the widest line by the
+    // lines' height.
+    static QSize TextSize(const QString &text, const QFont &font);
 
     // A figure rasterised with the current pen but not drawn, for rubber
     // bands: its pixels, its outline colour, and the fill it would get.

@@ -8,6 +8,7 @@
 #include "tools/GradientTools.h"
 #include "tools/PointerTools.h"
 #include "tools/SelectionTools.h"
+#include "tools/TextTool.h"
 #include "tools/ToolCode.h"
 
 namespace {
@@ -33,6 +34,7 @@ CanvasTools::CanvasTools(CanvasToolHost &host)
     m_tools[ToolCode::Arc] = std::make_unique<ArcTool>();
     m_tools[ToolCode::Sector] = std::make_unique<SectorTool>();
     m_tools[ToolCode::GradientArcSector] = std::make_unique<GradientArcTool>();
+    m_tools[ToolCode::Text] = std::make_unique<TextTool>();
 }
 
 CanvasTools::~CanvasTools() = default;

@@ -15,6 +15,7 @@
 #include "document/ColourToolModel.h"
 #include "document/Document.h"
 #include "document/ui/FrmEdit.h"
+#include "document/ui/TextBoxView.h"
 #include "tools/ui/FrmTools.h"
 #include "widgets/MessageButtons.h"
 
@@ -184,22 +185,10 @@ void FrmMain::openWindowFor(Document *document)
     edit->hword()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(edit->hword(), &QWidget::customContextMenuRequested, this,
         [this, edit](QPoint at) { m_menus->contextMenu()->popup(edit->hword()->mapToGlobal(at)); });
-    connect(m_module.get(), &ModuleMain::textBoxReset, edit, [edit](Document *picture) {
-        if (picture == edit->document())
-            resetTextBox(*edit);
-    });
     window->show();
     edit->load();
     if (m_module->hArrange != WindowArrangement::None)
         WindowArranger::arrange(*m_workArea, documentWindows(), m_module->hArrange);
-}
-
-void FrmMain::resetTextBox(FrmEdit &edit)
-{
-    edit.hword()->hide();
-    edit.hword()->clear();
-    if (auto *label = edit.findChild<QLabel *>(QStringLiteral("hwordLabel")))
-        label->setText(QStringLiteral("H"));
 }
 
 void FrmMain::onWindowActivated(QMdiSubWindow *window)

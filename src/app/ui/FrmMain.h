@@ -84,7 +84,6 @@ private:
     FrmEdit *activeEditWindow() const;
     static FrmEdit *editOf(QMdiSubWindow *window);
     // The text tool's box goes away when another tool is chosen.
-    static void resetTextBox(FrmEdit &edit);
     QMdiSubWindow *windowOf(const Document &document) const;
 
     // The close prompt's questions (ClosePolicy).
@@ -108,6 +107,7 @@ private:
     void Hexplor_Click();
     void mnueditseeall_Click();
     void mnuviewjianbianse_Click();
+    void mnufont_Click();
 
     void openPending();
 

@@ -4,6 +4,7 @@
 #include "app/CommandRules.h"
 #include "app/FileCommands.h"
 #include "app/ModuleMain.h"
+#include "app/PasteTextFromFile.h"
 #include "app/ToolbarTable.h"
 #include "app/WindowArrangement.h"
 #include "app/ui/MainMenus.h"
@@ -12,20 +13,24 @@
 #include "app/ui/WindowArranger.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/Document.h"
+#include "document/TextBox.h"
 #include "document/ui/FrmEdit.h"
+#include "document/ui/TextBoxView.h"
 #include "effects/EffectCommands.h"
 #include "effects/ui/FrmFilter.h"
+#include "effects/ui/FrmJianbian.h"
+#include "files/ui/CommonDialogHost.h"
 #include "files/ui/FrmFileInf.h"
 #include "files/ui/FrmHelp.h"
 #include "files/ui/FrmOpenfile.h"
 #include "files/ui/FrmSeeAll.h"
 #include "files/ui/PrinterDialogs.h"
 #include "raster/PictureSurface.h"
-#include "effects/ui/FrmJianbian.h"
 #include "widgets/MessageButtons.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -126,6 +131,12 @@ void FrmMain::registerCommands()
     on("Hquickmnucopy", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->copy(); }); });
     on("Hquickmnupast", [this] { runOnTextBox([](FrmEdit &e) { e.hword()->paste(); }); });
     on("Hquickmnufont", [this] { runCommand(QStringLiteral("mnufont")); });
+    on("Hquickqueding", [this] { m_module->commitText(); });
+    on("Hquickmnupastfrom", [this] {
+        if (Document *document = m_module->ActiveEdit())
+            PasteTextFromFile(*m_dialogs, *document, m_files->initialFolder());
+    });
+    on("mnufont", [this] { mnufont_Click(); });
     // The Edit menu's colour items; the toolbar's colour buttons run them too.
     on("mnueditforecolor", [this] { m_colourTool->chooseColourAndTarget(1); });
     on("mnueditfillcolor", [this] { m_colourTool->chooseColourAndTarget(2); });
@@ -248,4 +259,17 @@ void FrmMain::mnueditseeall_Click()
         return;
     FrmSeeAll view(document->Picture1().Image(), this);
     view.exec();
+}
+
+void FrmMain::mnufont_Click()
+{
+    Document *document = m_module->ActiveEdit();
+    if (!document)
+        return;
+    QFontDialog dialog(document->hword().Font(), this);
+    dialog.setObjectName(QStringLiteral("FontDialog"));
+    dialog.setWindowTitle(QStringLiteral("字体..."));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() == QDialog::Accepted)
+        m_module->applyTextFont(dialog.selectedFont());
 }

@@ -9,6 +9,7 @@
 #include "document/RadiusGuide.h"
 #include "document/ui/CanvasView.h"
 #include "document/ui/SizeHandleWidget.h"
+#include "document/ui/TextBoxView.h"
 #include "raster/PictureSurface.h"
 #include "widgets/MessageButtons.h"
 
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -48,7 +48,7 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     , m_bothHandle(new SizeHandleWidget(CanvasLayout::Handle::Both, m_viewport))
     , m_hScroll(new QScrollBar(Qt::Horizontal, this))
     , m_vScroll(new QScrollBar(Qt::Vertical, this))
-    , m_hword(new QPlainTextEdit(m_viewport))
+    , m_hword(new TextBoxView(document.hword(), m_viewport))
     , m_timer1(new QTimer(this))
     , m_timer2(new QTimer(this))
 {
@@ -60,7 +60,6 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     m_hScroll->setObjectName(QStringLiteral("HScroll1"));
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
     m_hword->setObjectName(QStringLiteral("hword"));
-    m_hword->hide();
     for (SizeHandleWidget *handle : { m_widthHandle, m_heightHandle, m_bothHandle }) {
         connect(handle, &SizeHandleWidget::dragged, this,
             [this](CanvasLayout::Handle kind, double x, double y) {
@@ -94,11 +93,6 @@ FrmEdit::FrmEdit(ModuleMain &module, Document &document, CloseHost &closeHost, Q
     });
     connect(&document.radiusGuide(), &RadiusGuide::blinkingChanged, m_timer2,
         [this](bool on) { on ? m_timer2->start() : m_timer2->stop(); });
-    connect(
-        &module, &ModuleMain::hwordColourChanged, this, [this](Document *picture, ColourValue pen) {
-            if (picture == m_document)
-                setTextColour(Colour::toQColor(pen));
-        });
     resize(600, 400);
     layoutCanvas();
 }
@@ -218,6 +212,7 @@ void FrmEdit::layoutCanvas()
     m_widthHandle->setGeometry(toPixels(handles.width));
     m_heightHandle->setGeometry(toPixels(handles.height));
     m_bothHandle->setGeometry(toPixels(handles.both));
+    m_hword->setCanvasOrigin(m_canvas->pos() + QPoint(1, 1) * CanvasView::BorderPixels);
 }
 
 void FrmEdit::scrollTo()
@@ -225,13 +220,6 @@ void FrmEdit::scrollTo()
     if (m_document)
         m_document->moveCanvas(CanvasLayout::offsetFor(m_hScroll->value()),
             CanvasLayout::offsetFor(m_vScroll->value()));
-}
-
-void FrmEdit::setTextColour(const QColor &colour)
-{
-    QPalette palette = m_hword->palette();
-    palette.setColor(QPalette::Text, colour);
-    m_hword->setPalette(palette);
 }
 
 ClosePrompt::Answer FrmEdit::askToSave(QWidget *parent, const QString &caption)

@@ -10,10 +10,10 @@ class CanvasView;
 class CloseHost;
 class Document;
 class ModuleMain;
-class QPlainTextEdit;
 class QScrollBar;
 class QTimer;
 class SizeHandleWidget;
+class TextBoxView;
 
 // The document window: a view of one Document. It places the canvas
 // `Picture1` in a viewport with two scroll bars and three size handles,
@@ -31,7 +31,7 @@ public:
     CanvasView *canvas() const { return m_canvas; }
     QScrollBar *HScroll1() const { return m_hScroll; }
     QScrollBar *VScroll1() const { return m_vScroll; }
-    QPlainTextEdit *hword() const { return m_hword; }
+    TextBoxView *hword() const { return m_hword; }
     // Blinks the selection outlines while there are outlines to blink.
     QTimer *Timer1() const { return m_timer1; }
     // Blinks the arc and sector radius guide while the document asks for it.
@@ -39,7 +39,6 @@ public:
 
     // Sizes the first canvas to what the window shows (the window's load).
     void load();
-    void setTextColour(const QColor &colour);
 
     // The message box of the close prompt, parented to `parent`.
     static ClosePrompt::Answer askToSave(QWidget *parent, const QString &caption);
@@ -71,7 +70,7 @@ private:
     SizeHandleWidget *m_bothHandle = nullptr;
     QScrollBar *m_hScroll = nullptr;
     QScrollBar *m_vScroll = nullptr;
-    QPlainTextEdit *m_hword = nullptr;
+    TextBoxView *m_hword = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
 };

@@ -26,6 +26,7 @@ std::optional<QString> CommonDialogHost::askFileName(const FileDialogSpec &spec)
         dialog.selectFile(spec.fileName);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    m_filter = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }

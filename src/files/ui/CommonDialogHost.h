@@ -13,7 +13,9 @@ public:
 
     std::optional<QString> askFileName(const FileDialogSpec &dialog) override;
     FileMessage::Answer show(const FileMessage &message) override;
+    int chosenFilter() const override { return m_filter; }
 
 private:
     QWidget *m_parent;
+    int m_filter = 1;
 };

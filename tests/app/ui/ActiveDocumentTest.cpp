@@ -5,6 +5,7 @@
 #include "colour/ui/FrmColorTool.h"
 #include "document/ColourToolModel.h"
 #include "document/ui/CanvasView.h"
+#include "document/ui/TextBoxView.h"
 #include "history/UndoHistory.h"
 #include "raster/PictureSurface.h"
 #include "tools/ToolCode.h"

@@ -5,6 +5,7 @@
 #include "colour/ui/ColourWell.h"
 #include "colour/ui/FrmColorTool.h"
 #include "document/ColourToolModel.h"
+#include "document/ui/TextBoxView.h"
 #include "raster/PictureSurface.h"
 
 #include <QLabel>
