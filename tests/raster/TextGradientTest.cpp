@@ -287,29 +287,3 @@ TEST(TextGradient, OnePassEqualsTheStepsOnRandomBoxes)
             << " steps " << plan.steps.size();
     }
 }
-
-TEST(TextGradient, OnlyGlyphPixelsOnTheCanvasChange)
-{
-    PictureSurface canvas(120, 80);
-    const QImage noise = noiseImage(120, 80, 3);
-    canvas.setImage(noise);
-    TextBuffer buffer
-        = TextBuffer::forBox(-px(20) + 4, px(60) + 7, px(200), px(40), px(120), px(80));
-    buffer.text = QStringLiteral("████████████");
-    buffer.font = bigFont();
-    QRect reported;
-    QObject::connect(&canvas, &PictureSurface::changed, [&](const QRect &r) { reported |= r; });
-    TextGradientPainter::paint(canvas, buffer,
-        TextGradientPlan::gradient(
-            buffer.width, buffer.height, GradientForm::OneWay, 45, Black, Blue));
-    ASSERT_NE(canvas.Image(), noise);
-    QRect changed;
-    for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 120; ++x)
-            if (canvas.Image().pixel(x, y) != noise.pixel(x, y)) {
-                changed |= QRect(x, y, 1, 1);
-                EXPECT_EQ(qRed(canvas.Image().pixel(x, y)), 0) << "only gradient colours";
-            }
-    EXPECT_TRUE(reported.contains(changed));
-    EXPECT_TRUE(canvas.pixelRect().contains(reported));
-}

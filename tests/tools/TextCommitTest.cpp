@@ -140,6 +140,8 @@ TEST_F(TextCommitTest, GradientTextChangesOnlyTheGlyphsAndIsOneUndoStep)
     paint.kind = TextPaint::Kind::Single;
     paint.start = Colour::fromRgb(0, 0, 255);
     paint.end = Colour::fromRgb(0, 200, 0);
+    QRect reported;
+    QObject::connect(&canvas(), &PictureSurface::changed, [&](const QRect &r) { reported |= r; });
     commit(paint);
     const QImage after = canvas().Image();
     int leftmost = after.width(), rightmost = -1;
@@ -154,6 +156,8 @@ TEST_F(TextCommitTest, GradientTextChangesOnlyTheGlyphsAndIsOneUndoStep)
                 rightmost = x, last = after.pixel(x, y);
         }
     }
+    EXPECT_TRUE(reported.contains(QRect(QPoint(leftmost, 20), QPoint(rightmost, 30))))
+        << "the window repaints the glyphs";
     // Left to right from the start colour to the end colour.
     EXPECT_GT(qBlue(first), 200);
     EXPECT_LT(qBlue(last), 50);
