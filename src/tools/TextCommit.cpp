@@ -1,10 +1,12 @@
 #include "tools/TextCommit.h"
 
-#include "base/Twips.h"
 #include "document/Document.h"
 #include "document/TextBox.h"
 #include "document/Workspace.h"
 #include "raster/PictureSurface.h"
+#include "raster/TextBuffer.h"
+#include "raster/TextGradientPainter.h"
+#include "raster/TextGradientPlan.h"
 
 #include <algorithm>
 
@@ -32,24 +34,19 @@ Landing landingOf(const TextBox &box, const PictureSurface &canvas)
     return at;
 }
 
-void printPlain(const TextBox &box, PictureSurface &canvas)
+TextGradientPlan planOf(const TextPaint &paint, const TextBuffer &buffer, ColourValue boxColour)
 {
-    const QRect whole
-        = Twips::toPixelRect(QRectF(box.Left(), box.Top(), box.Width(), box.Height()));
-    const QRect visible = whole & canvas.pixelRect();
-    if (visible.isEmpty() || box.Text().isEmpty())
-        return;
-    // The buffer starts as the canvas under the box, so glyphs land over the
-    // picture and every pixel between them is copied back unchanged.
-    PictureSurface buffer(visible.width(), visible.height());
-    buffer.setImage(canvas.Image().copy(visible));
-    buffer.setFont(box.Font());
-    buffer.setForeColor(box.ForeColor());
-    buffer.setCurrentX(Twips::fromPixels(whole.left() - visible.left()));
-    buffer.setCurrentY(Twips::fromPixels(whole.top() - visible.top()));
-    buffer.Print(box.Text());
-    canvas.PaintPicture(
-        buffer.Image(), Twips::fromPixels(visible.left()), Twips::fromPixels(visible.top()));
+    switch (paint.kind) {
+    case TextPaint::Kind::Single:
+        return TextGradientPlan::gradient(buffer.width, buffer.height, GradientForm::OneWay,
+            paint.direction, paint.start, paint.end);
+    case TextPaint::Kind::Double:
+        return TextGradientPlan::gradient(buffer.width, buffer.height, GradientForm::TwoWay,
+            paint.direction, paint.start, paint.end);
+    case TextPaint::Kind::Plain:
+        break;
+    }
+    return TextGradientPlan::plain(buffer.width, buffer.height, boxColour);
 }
 
 }
@@ -61,13 +58,11 @@ void commit(Workspace &module, Document &document, const TextPaint &paint)
     const Landing at = landingOf(box, canvas);
     module.TakeUndoSnapshot(document, at.left, at.top, std::max(0.0, at.right - at.left) + 1,
         std::max(0.0, at.bottom - at.top) + 1);
-    switch (paint.kind) {
-    case TextPaint::Kind::Plain:
-    case TextPaint::Kind::Single:
-    case TextPaint::Kind::Double:
-        printPlain(box, canvas);
-        break;
-    }
+    TextBuffer buffer = TextBuffer::forBox(box.Left(), box.Top(), box.Width(), box.Height(),
+        canvas.ScaleWidth(), canvas.ScaleHeight());
+    buffer.text = box.Text();
+    buffer.font = box.Font();
+    TextGradientPainter::paint(canvas, buffer, planOf(paint, buffer, box.ForeColor()));
     box.clear();
     canvas.setCurrentX(0);
     canvas.setCurrentY(0);

@@ -52,7 +52,10 @@ protected:
         return reference.Image();
     }
 
-    void commit() { TextCommit::commit(module, document, TextPaint()); }
+    void commit(const TextPaint &paint = TextPaint())
+    {
+        TextCommit::commit(module, document, paint);
+    }
 
     QRectF lastStep() const
     {
@@ -124,4 +127,51 @@ TEST_F(TextCommitTest, EscapeLeavesThePictureAndTheHistory)
     EXPECT_EQ(canvas().Image(), before);
     EXPECT_FALSE(document.history().canUndo());
     EXPECT_FALSE(document.DataChanged());
+}
+
+TEST_F(TextCommitTest, GradientTextChangesOnlyTheGlyphsAndIsOneUndoStep)
+{
+    box().place(10 * 15, 20 * 15);
+    box().setText(QStringLiteral("WWWWWWWW"));
+    const QImage before = canvas().Image();
+    // The plain print shows which pixels are glyphs.
+    const QImage glyphs = printedDirectly(box().Text());
+    TextPaint paint;
+    paint.kind = TextPaint::Kind::Single;
+    paint.start = Colour::fromRgb(0, 0, 255);
+    paint.end = Colour::fromRgb(0, 200, 0);
+    QRect reported;
+    QObject::connect(&canvas(), &PictureSurface::changed, [&](const QRect &r) { reported |= r; });
+    commit(paint);
+    const QImage after = canvas().Image();
+    int leftmost = after.width(), rightmost = -1;
+    QRgb first = 0, last = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const bool glyph = glyphs.pixel(x, y) != before.pixel(x, y);
+            ASSERT_EQ(after.pixel(x, y) != before.pixel(x, y), glyph) << x << "," << y;
+            if (glyph && x < leftmost)
+                leftmost = x, first = after.pixel(x, y);
+            if (glyph && x > rightmost)
+                rightmost = x, last = after.pixel(x, y);
+        }
+    }
+    EXPECT_TRUE(reported.contains(QRect(QPoint(leftmost, 20), QPoint(rightmost, 30))))
+        << "the window repaints the glyphs";
+    // Left to right from the start colour to the end colour.
+    EXPECT_GT(qBlue(first), 200);
+    EXPECT_LT(qBlue(last), 50);
+    EXPECT_GT(qGreen(last), 150);
+    EXPECT_TRUE(document.DataChanged());
+    document.history().undo(canvas());
+    EXPECT_EQ(canvas().Image(), before);
+}
+
+TEST_F(TextCommitTest, EveryLineStartsAtTheBoxEdgeEvenOffTheCanvas)
+{
+    box().place(-8 * 15, 20 * 15);
+    box().setText(QStringLiteral("WWWW\nWWWW"));
+    const QImage expected = printedDirectly(box().Text());
+    commit();
+    EXPECT_EQ(canvas().Image(), expected);
 }
