@@ -60,6 +60,20 @@ QSize pixelsOf(qreal width, qreal height)
     return QSize(qRound(width), qRound(height));
 }
 
+// A rectangle read from a file, put right way round with its extent in 64
+// bits: QRect's own normalized() and width() overflow on coordinates at the
+// ends of the int range, which a damaged header may hold.
+struct FileRect
+{
+    qint64 left, top, width, height;
+    explicit FileRect(const QRect &r)
+        : left(std::min(r.left(), r.right()))
+        , top(std::min(r.top(), r.bottom()))
+        , width(qint64(std::max(r.left(), r.right())) - left + 1)
+        , height(qint64(std::max(r.top(), r.bottom())) - top + 1)
+    { }
+};
+
 QString stopReason(Step step, qint64 recordNumber)
 {
     switch (step) {
@@ -112,7 +126,7 @@ Playback playEmf(QByteArrayView file, ColourValue background, qint64 pixelLimit)
     const auto header = EmfPlayer::readHeader(file);
     if (!header)
         return refused(PictureReadReason::damaged(QStringLiteral("没有完整的图元文件头")));
-    const QRect frame = header->frame.normalized();
+    const FileRect frame(header->frame);
     qreal pxPerMmX = header->millimetres.width() > 0
         ? header->device.width() / header->millimetres.width()
         : 0;
@@ -122,21 +136,21 @@ Playback playEmf(QByteArrayView file, ColourValue background, qint64 pixelLimit)
     if (!(pxPerMmX > 0 && pxPerMmY > 0))
         pxPerMmX = pxPerMmY = ScreenDpi / MillimetresPerInch;
     const qreal toPicture = ScreenDpi / MillimetresPerInch / 100;
-    QSize size = pixelsOf(frame.width() * toPicture, frame.height() * toPicture);
+    QSize size = pixelsOf(qreal(frame.width) * toPicture, qreal(frame.height) * toPicture);
     QTransform deviceToPicture;
-    if (frame.width() > 1 && frame.height() > 1) {
+    if (frame.width > 1 && frame.height > 1) {
         // Device pixels to picture pixels by the ratio of the resolutions,
         // from the frame's top left corner.
         const qreal toScreenX = ScreenDpi / MillimetresPerInch / pxPerMmX;
         const qreal toScreenY = ScreenDpi / MillimetresPerInch / pxPerMmY;
         deviceToPicture.scale(toScreenX, toScreenY);
         deviceToPicture.translate(
-            -frame.left() / 100.0 * pxPerMmX, -frame.top() / 100.0 * pxPerMmY);
+            -qreal(frame.left) / 100.0 * pxPerMmX, -qreal(frame.top) / 100.0 * pxPerMmY);
     } else {
         // No frame: the bounds, one device pixel to a picture pixel.
-        const QRect bounds = header->bounds.normalized();
-        size = bounds.size();
-        deviceToPicture.translate(-bounds.left(), -bounds.top());
+        const FileRect bounds(header->bounds);
+        size = pixelsOf(qreal(bounds.width), qreal(bounds.height));
+        deviceToPicture.translate(-qreal(bounds.left), -qreal(bounds.top));
     }
     if (!fits(size, pixelLimit))
         return refused(sizeReason(size));
