@@ -198,13 +198,13 @@ void expectSamePixels(const ArcCase &c, int index)
 TEST(ArcGradientPainter, RadialEqualsArcByArc)
 {
     QRandomGenerator rng(11);
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 200; ++i)
         expectSamePixels(randomArcCase(rng, Kind::Radial), i);
 }
 
 TEST(ArcGradientPainter, AlongTheSweepEqualsArcByArc)
 {
     QRandomGenerator rng(14);
-    for (int i = 0; i < 120; ++i)
+    for (int i = 0; i < 200; ++i)
         expectSamePixels(randomArcCase(rng, Kind::AlongSweep), i);
 }
