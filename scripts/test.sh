@@ -12,5 +12,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARA_SANITIZE=ON
     -DTESSARA_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan-suppressions.txt" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
