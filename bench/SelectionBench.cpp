@@ -66,46 +66,47 @@ void BM_PackHeldStep(benchmark::State &state)
     }
 }
 
-void BM_ScaleUp(benchmark::State &state)
+// The canvas of a document with a 2402 x 2002 picture.
+void fillCanvas(Document &document)
 {
-    Document document;
     document.Picture1().resizePixels(2402, 2002);
     document.Picture1().setImage(noiseImage(2402, 2002, 5));
+}
+
+// The scale tool enlarging (timed) and reducing (untimed), or the other way
+// round. With `coldMemory` no spare memory is left to reuse, so the kernel
+// faults in and clears every page of the enlarged canvas first, as for the
+// first enlargement.
+void scaleBoth(benchmark::State &state, bool timeEnlarging, bool coldMemory)
+{
+    Document document;
+    fillCanvas(document);
     for (auto _ : state) {
+        if (!timeEnlarging)
+            state.PauseTiming();
         document.scalePicture();
-        state.PauseTiming();
+        timeEnlarging ? state.PauseTiming() : state.ResumeTiming();
         document.scalePicture();
-        state.ResumeTiming();
+        if (coldMemory)
+            LargeImageMemory::releaseSpare();
+        if (timeEnlarging)
+            state.ResumeTiming();
     }
 }
 
-// The first enlargement, with no spare memory to reuse: the kernel faults
-// in and clears every page first.
+void BM_ScaleUp(benchmark::State &state)
+{
+    scaleBoth(state, true, false);
+}
+
 void BM_ScaleUpColdMemory(benchmark::State &state)
 {
-    Document document;
-    document.Picture1().resizePixels(2402, 2002);
-    document.Picture1().setImage(noiseImage(2402, 2002, 5));
-    for (auto _ : state) {
-        document.scalePicture();
-        state.PauseTiming();
-        document.scalePicture();
-        LargeImageMemory::releaseSpare();
-        state.ResumeTiming();
-    }
+    scaleBoth(state, true, true);
 }
 
 void BM_ScaleDown(benchmark::State &state)
 {
-    Document document;
-    document.Picture1().resizePixels(2402, 2002);
-    document.Picture1().setImage(noiseImage(2402, 2002, 5));
-    for (auto _ : state) {
-        state.PauseTiming();
-        document.scalePicture();
-        state.ResumeTiming();
-        document.scalePicture();
-    }
+    scaleBoth(state, false, false);
 }
 
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
