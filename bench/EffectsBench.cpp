@@ -110,10 +110,10 @@ void BM_Custom3x3(benchmark::State &state)
     runKernel(state, [&](ConstPixelRows src, PixelRows dst) { convolve(src, dst, filter); });
 }
 
-void BM_Custom5x5(benchmark::State &state)
+// A Gaussian-like blur with every weight different from 1 and a divisor
+// that is no power of two.
+Convolution blur5x5(double addend)
 {
-    // A Gaussian-like blur with every weight different from 1 and a divisor
-    // that is no power of two.
     const int w[5] = { 1, 4, 6, 4, 1 };
     Convolution filter;
     filter.radius = 2;
@@ -121,21 +121,20 @@ void BM_Custom5x5(benchmark::State &state)
         for (int dx = -2; dx <= 2; ++dx)
             filter.setWeight(dy, dx, w[dy + 2] * w[dx + 2]);
     filter.divisor = 255;
-    filter.addend = 1;
+    filter.addend = addend;
+    return filter;
+}
+
+void BM_Custom5x5(benchmark::State &state)
+{
+    const Convolution filter = blur5x5(1);
     runKernel(state, [&](ConstPixelRows src, PixelRows dst) { convolve(src, dst, filter); });
 }
 
 // The same with a fractional addend: the components come from a table.
 void BM_Custom5x5FractionalAddend(benchmark::State &state)
 {
-    const int w[5] = { 1, 4, 6, 4, 1 };
-    Convolution filter;
-    filter.radius = 2;
-    for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx)
-            filter.setWeight(dy, dx, w[dy + 2] * w[dx + 2]);
-    filter.divisor = 255;
-    filter.addend = 0.5;
+    const Convolution filter = blur5x5(0.5);
     runKernel(state, [&](ConstPixelRows src, PixelRows dst) { convolve(src, dst, filter); });
 }
 

@@ -486,7 +486,11 @@ void convolveReference(ConstPixelRows src, PixelRows dst, const Convolution &fil
     }
 }
 
-void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+// Whole filters go to `integer`, those with a fractional divisor or addend
+// and narrow sums to `table`; the rest to the reference.
+template <typename Integer, typename Table>
+void convolveWith(
+    ConstPixelRows src, PixelRows dst, const Convolution &filter, Integer integer, Table table)
 {
     const std::optional<IntegerFilter> form = integerFormOf(filter);
     if (!form || (!form->wholeMapping && !form->narrow())) {
@@ -495,26 +499,20 @@ void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filt
     }
     PixelRowsCopy::frame(src, dst, form->radius);
     if (form->wholeMapping)
-        convolveInteger(src, dst, *form);
+        integer(src, dst, *form);
     else
-        convolveTablePortable(
-            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
+        table(src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
+}
+
+void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filter)
+{
+    convolveWith(src, dst, filter, convolveInteger, convolveTablePortable);
 }
 
 void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
 {
 #ifdef __SSE2__
-    const std::optional<IntegerFilter> form = integerFormOf(filter);
-    if (!form || (!form->wholeMapping && !form->narrow())) {
-        convolveReference(src, dst, filter);
-        return;
-    }
-    PixelRowsCopy::frame(src, dst, form->radius);
-    if (form->wholeMapping)
-        convolveSse2(src, dst, *form);
-    else
-        convolveTableSse2(
-            src, dst, *form, componentTable(filter, form->lowestSum, form->highestSum));
+    convolveWith(src, dst, filter, convolveSse2, convolveTableSse2);
 #else
     convolvePortable(src, dst, filter);
 #endif
