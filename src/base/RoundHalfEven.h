@@ -13,5 +13,14 @@ inline std::int64_t roundHalfEven(double value)
     if (std::isnan(value))
         return 0;
     value = std::clamp(value, -limit, limit);
-    return static_cast<std::int64_t>(std::nearbyint(value));
+    // Below 2^52 in size, adding 2^52 of the same sign leaves no fraction
+    // bits, so the addition itself rounds to the nearest integer, ties to
+    // even (2^52 is even). This is what nearbyint does, without a call into
+    // the maths library for every pixel coordinate.
+    constexpr double noFraction = 4503599627370496.0; // 2^52
+    if (std::fabs(value) < noFraction) {
+        const double shift = std::copysign(noFraction, value);
+        value = (value + shift) - shift;
+    }
+    return static_cast<std::int64_t>(value);
 }

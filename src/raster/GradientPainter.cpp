@@ -18,6 +18,13 @@ bool lastPenWins(int drawMode)
         || drawMode == RasterOp::R2_COPYPEN || drawMode == RasterOp::R2_WHITE;
 }
 
+// The pixel a step's pen leaves whatever was under it (the draw modes taken
+// in one pass do not depend on the destination).
+quint32 penPixel(int drawMode, ColourValue colour)
+{
+    return RasterOp::PenOperation::make(drawMode, colour).apply(0xFF000000u) | 0xFF000000u;
+}
+
 bool solid(int drawStyle)
 {
     return drawStyle == LineStyle::Solid || drawStyle == LineStyle::InsideSolid;
@@ -94,12 +101,18 @@ void paint(PictureSurface &surface, const GradientPlan &plan, int begin, int end
             surface.pixelsForWriting(), plan, begin, end, surface.penStyle(), surface.DrawMode()));
         return;
     }
+    // Neighbouring steps mostly share their colour: its pixel is worked out once.
     std::vector<quint32> pixels(size_t(end - begin));
-    for (int i = begin; i < end; ++i)
-        pixels[size_t(i - begin)]
-            = RasterOp::PenOperation::make(surface.DrawMode(), plan.steps[size_t(i)].colour)
-                  .apply(0xFF000000u)
-            | 0xFF000000u;
+    ColourValue lastColour = plan.steps[size_t(begin)].colour;
+    quint32 lastPixel = penPixel(surface.DrawMode(), lastColour);
+    for (int i = begin; i < end; ++i) {
+        const ColourValue colour = plan.steps[size_t(i)].colour;
+        if (colour != lastColour) {
+            lastColour = colour;
+            lastPixel = penPixel(surface.DrawMode(), colour);
+        }
+        pixels[size_t(i - begin)] = lastPixel;
+    }
     QImage &image = surface.pixelsForWriting();
     QRect touched;
     switch (plan.shape) {

@@ -2,6 +2,7 @@
 
 #include "raster/GradientColour.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -130,6 +131,7 @@ void straightLines(GradientPlan &plan, const GradientBox &box, const GradientRun
     const double from = columns ? box.left : box.top;
     const double to = columns ? box.right : box.bottom;
     const double length = to - from;
+    plan.steps.reserve(size_t(std::max(length, 0.0)) + 3);
     auto line = [&](double at, ColourValue colour) {
         if (columns)
             plan.steps.push_back({ at, box.top, at, box.bottom, colour });
@@ -175,6 +177,7 @@ GradientPlan GradientPlan::directionalRectangle(
     const double sine = std::sin(theta);
     const double cosine = std::fabs(std::cos(theta));
     const double axis = w * cosine + h * sine;
+    plan.steps.reserve(size_t(w + h) + 4);
     auto segment = [&](double x, double y, double dx, double dy, double t) {
         plan.steps.push_back({ x, y, x + dx, y + dy, directionalColour(run, t) });
     };

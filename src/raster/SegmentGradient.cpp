@@ -16,6 +16,19 @@
 
 #include <algorithm>
 
+namespace {
+
+void prefetchRows(uchar *bits, qsizetype stride, const QRect &touched, int top, int bottom)
+{
+    for (int y = top; y <= bottom; ++y) {
+        const uchar *row = bits + y * stride;
+        for (int x = touched.left() * 4; x <= touched.right() * 4; x += 64)
+            __builtin_prefetch(row + x, 1, 3);
+    }
+}
+
+}
+
 namespace GradientPasses {
 
 QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, const PenStyle &,
@@ -37,12 +50,13 @@ QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, cons
             lines.push_back({ from, to, i });
     }
     const QRect surface = image.rect();
-    // Each line worked out once; a single pixel stands for a line whose ends meet.
+    // Each line worked out once; a single pixel stands for a line whose ends
+    // meet (a cursor that plots nothing, with the dot beside it).
     struct Drawn
     {
-        ThinLine::Line line;
+        ThinLine::Line::Cursor cursor;
+        int top;
         QPoint dot;
-        bool isDot;
         quint32 value;
     };
     std::vector<Drawn> drawn;
@@ -56,31 +70,39 @@ QRect segments(QImage &image, const GradientPlan &plan, int begin, int end, cons
         touched |= device;
         if (l.from == l.to) {
             if (surface.contains(l.from))
-                drawn.push_back({ ThinLine::Line({}, {}, {}), l.from, true, value });
+                drawn.push_back({ ThinLine::Line::Cursor(ThinLine::Line({}, {}, {})), l.from.y(),
+                    l.from, value });
             continue;
         }
-        ThinLine::Line line(l.from, l.to, device);
+        const ThinLine::Line line(l.from, l.to, device);
         if (!line.isEmpty())
-            drawn.push_back({ line, {}, false, value });
+            drawn.push_back({ ThinLine::Line::Cursor(line), line.top(), QPoint(-1, -1), value });
     }
+    if (drawn.empty())
+        return touched;
     // Band by band, each band's lines in step order, so the later step wins.
+    // Lines are dropped from the list once traced to their end.
     constexpr int BandRows = 32;
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     for (int top = touched.top(); top <= touched.bottom(); top += BandRows) {
         const int bottom = std::min(top + BandRows - 1, touched.bottom());
-        for (const Drawn &d : drawn) {
-            if (d.isDot) {
-                if (d.dot.y() >= top && d.dot.y() <= bottom)
-                    reinterpret_cast<quint32 *>(bits + d.dot.y() * stride)[d.dot.x()] = d.value;
+        prefetchRows(bits, stride, touched, top + BandRows,
+            std::min(top + 2 * BandRows - 1, touched.bottom()));
+        for (Drawn &d : drawn) {
+            if (d.top > bottom)
+                continue;
+            if (d.dot.x() >= 0) {
+                reinterpret_cast<quint32 *>(bits + d.dot.y() * stride)[d.dot.x()] = d.value;
+                d.dot = QPoint(-1, -1);
                 continue;
             }
-            if (d.line.bottom() < top || d.line.top() > bottom)
-                continue;
             const quint32 value = d.value;
-            d.line.trace(top, bottom,
-                [&](int x, int y) { reinterpret_cast<quint32 *>(bits + y * stride)[x] = value; });
+            d.cursor.traceTo(bottom, [bits, stride, value](int x, int y) {
+                reinterpret_cast<quint32 *>(bits + y * stride)[x] = value;
+            });
         }
+        std::erase_if(drawn, [](const Drawn &d) { return d.cursor.done() && d.dot.x() < 0; });
     }
     return touched;
 }

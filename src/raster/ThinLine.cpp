@@ -158,6 +158,42 @@ Line::Line(const QPoint &from, const QPoint &to, const QRect &device)
     m_empty = false;
 }
 
+Line::Cursor::Cursor(const Line &line)
+{
+    if (line.m_empty)
+        return;
+    const Run &run = line.m_run;
+    const QRect &device = line.m_device;
+    m_steep = run.steep;
+    m_ox = device.left();
+    m_oy = device.top();
+    m_width = device.width();
+    const int top = line.m_top - m_oy, bottom = line.m_bottom - m_oy;
+    std::int64_t k0, k1;
+    if (run.steep) {
+        k0 = std::max(0, top - run.first);
+        k1 = std::min(run.last - 1, bottom) - run.first;
+    } else {
+        std::tie(k0, k1) = line.minorRange(top, bottom);
+        k0 = std::max<std::int64_t>(k0, -run.first);
+        k1 = std::min<std::int64_t>(k1, std::int64_t(m_width) - 1 - run.first);
+        k1 = std::min<std::int64_t>(k1, run.last - 1 - run.first);
+    }
+    if (k0 > k1)
+        return;
+    m_left = int(k1 - k0 + 1);
+    if (!run.steep && run.step < 0) {
+        m_major = run.first + int(k1);
+        m_majorStep = -1;
+        m_minor = run.minor + k1 * run.step;
+        m_step = -run.step;
+        return;
+    }
+    m_major = run.first + int(k0);
+    m_minor = run.minor + k0 * run.step;
+    m_step = run.step;
+}
+
 std::pair<std::int64_t, std::int64_t> Line::minorRange(int lo, int hi) const
 {
     const std::int64_t count = m_run.last - m_run.first;

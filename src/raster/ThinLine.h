@@ -46,10 +46,31 @@ public:
     int top() const { return m_top; }
     int bottom() const { return m_bottom; }
 
-    // Calls plot(x, y) once for each pixel of the line inside the device
-    // whose row is in [top, bottom], in surface coordinates.
-    template <typename Plot> void trace(int top, int bottom, Plot plot) const;
-    template <typename Plot> void trace(Plot plot) const { trace(m_top, m_bottom, plot); }
+    // Calls plot(x, y) once for each pixel of the line inside the device, in
+    // surface coordinates.
+    template <typename Plot> void trace(Plot plot) const;
+
+    // The line handed out band after band, from the top down: each traceTo
+    // plots the pixels of the rows up to `bottom` not yet plotted, going on
+    // from where the last call stopped. Thousands of lines crossing a band
+    // each find their first pixel in it for nothing, where searching for it
+    // took two divisions a line and band.
+    class Cursor
+    {
+    public:
+        explicit Cursor(const Line &line);
+        bool done() const { return m_left == 0; }
+        template <typename Plot> void traceTo(int bottom, Plot plot);
+
+    private:
+        std::int64_t m_minor = 0;
+        std::int64_t m_step = 0;
+        int m_major = 0; // the run's major coordinate at the next pixel
+        int m_majorStep = 1; // +1, or -1 for a flat line that climbs
+        int m_left = 0; // pixels of the run still to go
+        bool m_steep = false;
+        int m_ox = 0, m_oy = 0, m_width = 0;
+    };
 
 private:
     // The steps k (0 = the run's first pixel) whose minor pixel lies in [lo, hi].
@@ -70,37 +91,41 @@ void trace(const QPoint &from, const QPoint &to, const QRect &device, Plot plot)
     Line(from, to, device).trace(plot);
 }
 
-template <typename Plot> void Line::trace(int top, int bottom, Plot plot) const
+template <typename Plot> void Line::trace(Plot plot) const
 {
-    if (m_empty)
-        return;
-    top = std::max(top, m_top) - m_device.top();
-    bottom = std::min(bottom, m_bottom) - m_device.top();
-    if (top > bottom)
-        return;
-    const int ox = m_device.left(), oy = m_device.top();
-    const int width = m_device.width();
-    std::int64_t k0, k1;
-    if (m_run.steep) {
-        k0 = std::max(0, top - m_run.first);
-        k1 = std::min(m_run.last - 1, bottom) - m_run.first;
-    } else {
-        std::tie(k0, k1) = minorRange(top, bottom);
-        k0 = std::max<std::int64_t>(k0, -m_run.first);
-        k1 = std::min<std::int64_t>(k1, std::int64_t(width) - 1 - m_run.first);
-        k1 = std::min<std::int64_t>(k1, m_run.last - 1 - m_run.first);
-    }
-    std::int64_t minor = m_run.minor + k0 * m_run.step;
-    for (std::int64_t k = k0; k <= k1; ++k, minor += m_run.step) {
-        const int m = int(minor >> 16);
-        const int major = m_run.first + int(k);
-        if (m_run.steep) {
+    Cursor(*this).traceTo(m_bottom, plot);
+}
+
+// Rows grow with every pixel of a steep line and of a flat line going down;
+// a flat line going up is walked from its far end, so that its rows grow too.
+// The walk runs on local copies: the plotted pixels could otherwise alias
+// the cursor, which would be read and written back with every pixel.
+template <typename Plot> void Line::Cursor::traceTo(int bottom, Plot plot)
+{
+    bottom -= m_oy;
+    std::int64_t minor = m_minor;
+    const std::int64_t step = m_step;
+    int major = m_major, left = m_left;
+    const int ox = m_ox, oy = m_oy;
+    if (m_steep) {
+        const int width = m_width;
+        for (; left > 0 && major <= bottom; --left, ++major, minor += step) {
+            const int m = int(minor >> 16);
             if (m >= 0 && m < width)
                 plot(m + ox, major + oy);
-        } else {
+        }
+    } else {
+        const int majorStep = m_majorStep;
+        for (; left > 0; --left, major += majorStep, minor += step) {
+            const int m = int(minor >> 16);
+            if (m > bottom)
+                break;
             plot(major + ox, m + oy);
         }
     }
+    m_minor = minor;
+    m_major = major;
+    m_left = left;
 }
 
 }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
 
 TEST(Rounding, TiesGoToTheEvenNeighbour)
 {
@@ -17,6 +19,20 @@ TEST(Rounding, TiesGoToTheEvenNeighbour)
     EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_GT(roundHalfEven(1e300), 0);
     EXPECT_LT(roundHalfEven(-std::numeric_limits<double>::infinity()), 0);
+}
+
+TEST(Rounding, AgreesWithTheMathsLibraryEverywhere)
+{
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> fraction(-1, 1);
+    for (int n = 0; n < 200000; ++n) {
+        // Halves, near halves and plain reals at every magnitude up to 2^60.
+        const double scale = std::ldexp(1.0, int(rng() % 61));
+        const double halves = std::floor(fraction(rng) * scale) + 0.5;
+        for (const double v : { halves, std::nextafter(halves, 0.0), std::nextafter(halves, 1e300),
+                 fraction(rng) * scale })
+            ASSERT_EQ(roundHalfEven(v), std::int64_t(std::nearbyint(v))) << v;
+    }
 }
 
 TEST(Twips, APointLiesInTheNearestPixel)

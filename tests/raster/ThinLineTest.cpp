@@ -98,11 +98,13 @@ TEST(ThinLineTest, BandsOfRowsTogetherTraceTheWholeLineOnce)
         Pixels whole, banded;
         line.trace([&](int x, int y) { whole.insert({ x, y }); });
         const int rows = 1 + rng.bounded(40);
+        ThinLine::Line::Cursor cursor(line);
         for (int top = -5; top < 160; top += rows)
-            line.trace(top, top + rows - 1, [&](int x, int y) {
+            cursor.traceTo(top + rows - 1, [&](int x, int y) {
                 EXPECT_TRUE(y >= top && y < top + rows);
                 EXPECT_TRUE(banded.insert({ x, y }).second) << "twice";
             });
+        EXPECT_TRUE(cursor.done());
         ASSERT_EQ(banded, whole) << "bands of " << rows << " from " << from.x() << "," << from.y()
                                  << " to " << to.x() << "," << to.y();
         ASSERT_EQ(whole, rasterised(surface, from, to));
