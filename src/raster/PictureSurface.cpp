@@ -347,6 +347,21 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
     m_currentY = y;
 }
 
+namespace {
+
+// Whether every pixel of a surface of `size` comes from the same pixel of a
+// source of that size.
+bool coversWhole(const StretchMap &columns, const StretchMap &rows, const QSize &size)
+{
+    const auto whole = [](const StretchMap &map, int extent) {
+        return map.isIdentity() && map.first() == 0 && map.count() == extent
+            && map.source(0) == 0;
+    };
+    return whole(columns, size.width()) && whole(rows, size.height());
+}
+
+}
+
 void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, quint32 op)
 {
     const double w = Twips::fromPixels(source.width());
@@ -372,6 +387,19 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
     if (columns.isEmpty() || rows.isEmpty())
         return;
 
+    if (op == RasterOp::SRCCOPY && src.size() == m_image.size()
+        && coversWhole(columns, rows, src.size())) {
+        // The picture becomes ours as it is: shared, not copied (a picture
+        // with another resolution is copied to keep ours).
+        const int dpmX = m_image.dotsPerMeterX(), dpmY = m_image.dotsPerMeterY();
+        m_image = src;
+        if (m_image.dotsPerMeterX() != dpmX || m_image.dotsPerMeterY() != dpmY) {
+            m_image.setDotsPerMeterX(dpmX);
+            m_image.setDotsPerMeterY(dpmY);
+        }
+        emit changed(m_image.rect());
+        return;
+    }
     const auto blit = RasterOp::BlitOperation::make(op, m_fillColor);
     const int first = columns.first();
     const int count = columns.count();

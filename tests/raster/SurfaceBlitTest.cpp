@@ -140,3 +140,21 @@ TEST(PaintPicture, SharedPixelsPaintLikeUnsharedOnes)
         EXPECT_EQ(holder, dst);
     }
 }
+
+// A picture copied over the whole surface is taken as it is; drawing on the
+// surface afterwards must leave the picture alone, and a picture of another
+// resolution must not change ours.
+TEST(PaintPicture, AWholeSurfaceCopySharesThePictureSafely)
+{
+    QImage picture = noiseImage(40, 30, 5);
+    picture.setDotsPerMeterX(1000);
+    const QImage original = picture.copy();
+    PictureSurface surface(40, 30);
+    const int dpm = surface.Image().dotsPerMeterX();
+    surface.PaintPicture(picture, 0, 0, RasterOp::SRCCOPY);
+    EXPECT_EQ(surface.Image(), original);
+    EXPECT_EQ(surface.Image().dotsPerMeterX(), dpm);
+    surface.PSet(px(3), px(4));
+    EXPECT_EQ(picture, original);
+    EXPECT_NE(surface.Image(), original);
+}
