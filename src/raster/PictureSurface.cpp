@@ -354,8 +354,7 @@ namespace {
 bool coversWhole(const StretchMap &columns, const StretchMap &rows, const QSize &size)
 {
     const auto whole = [](const StretchMap &map, int extent) {
-        return map.isIdentity() && map.first() == 0 && map.count() == extent
-            && map.source(0) == 0;
+        return map.isIdentity() && map.first() == 0 && map.count() == extent && map.source(0) == 0;
     };
     return whole(columns, size.width()) && whole(rows, size.height());
 }

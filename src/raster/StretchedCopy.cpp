@@ -4,6 +4,7 @@
 #include "raster/StretchMap.h"
 
 #include <algorithm>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -45,6 +46,62 @@ void gatherRow(quint32 *__restrict dst, const quint32 *__restrict src, const int
 #endif
 }
 
+// Copies a row that sits in the cache out to memory with 16-byte streaming
+// stores, the widest SSE2 has: the enlarged canvas is written at the speed
+// the memory takes it.
+void streamRow(quint32 *__restrict dst, const quint32 *__restrict row, int count)
+{
+    int x = 0;
+#if defined(__SSE2__) && defined(__x86_64__)
+    for (; x < count && reinterpret_cast<quintptr>(dst + x) % 16 != 0; ++x)
+        _mm_stream_si32(reinterpret_cast<int *>(dst + x), int(row[x]));
+    for (; x + 4 <= count; x += 4)
+        _mm_stream_si128(reinterpret_cast<__m128i *>(dst + x),
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x)));
+    for (; x < count; ++x)
+        _mm_stream_si32(reinterpret_cast<int *>(dst + x), int(row[x]));
+#else
+    for (; x < count; ++x)
+        dst[x] = row[x];
+#endif
+}
+
+// Whether destination column x takes source column x / 3 throughout: the
+// scale tool's enlargement.
+bool triples(const StretchMap &columns)
+{
+    for (int x = 0; x < columns.count(); ++x) {
+        if (columns.source(x) != x / 3)
+            return false;
+    }
+    return true;
+}
+
+// Builds a destination row in `row` (in the cache) from the source row.
+void gatherIntoCache(
+    quint32 *__restrict row, const quint32 *__restrict src, const StretchMap &columns, bool tripled)
+{
+    const int count = columns.count();
+    int x = 0;
+#if defined(__SSE2__)
+    if (tripled) {
+        // Four source pixels a, b, c, d make aaab bbcc cddd.
+        for (; x + 12 <= count; x += 12) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + x / 3));
+            auto *out = reinterpret_cast<__m128i *>(row + x);
+            _mm_storeu_si128(out, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 0, 0, 0)));
+            _mm_storeu_si128(out + 1, _mm_shuffle_epi32(v, _MM_SHUFFLE(2, 2, 1, 1)));
+            _mm_storeu_si128(out + 2, _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 2)));
+        }
+    }
+#else
+    Q_UNUSED(tripled);
+#endif
+    const int *from = columns.sources();
+    for (; x < count; ++x)
+        row[x] = src[from[x]];
+}
+
 void finishStreaming()
 {
 #if defined(__SSE2__) && defined(__x86_64__)
@@ -66,13 +123,27 @@ QImage stretchedCopy(const QImage &source, int width, int height)
     const StretchMap rows = StretchMap::make(0, height, 0, src.height(), 0, height, src.height());
     // A whole-image stretch maps every destination pixel inside the source.
     Q_ASSERT(columns.count() == width && rows.count() == height);
-    // Each row is gathered from its source row even when the row above took
-    // the same one: the source row is in cache, the row above is not.
+    // A source row that several destination rows repeat is built once in the
+    // cache and streamed out to each; a row taken once is gathered straight
+    // into the picture.
+    const bool tripled = triples(columns);
+    std::vector<quint32> built(static_cast<size_t>(width));
+    int builtFrom = -1;
     for (int y = 0; y < height; ++y) {
+        const int from = rows.source(y);
         const int next = rows.source(std::min(y + 1, height - 1));
-        gatherRow(reinterpret_cast<quint32 *>(out.scanLine(y)),
-            reinterpret_cast<const quint32 *>(src.constScanLine(rows.source(y))), columns.sources(),
-            width, reinterpret_cast<const quint32 *>(src.constScanLine(next)));
+        auto *dst = reinterpret_cast<quint32 *>(out.scanLine(y));
+        const auto *srcRow = reinterpret_cast<const quint32 *>(src.constScanLine(from));
+        if (from == builtFrom || (y + 1 < height && next == from)) {
+            if (from != builtFrom) {
+                gatherIntoCache(built.data(), srcRow, columns, tripled);
+                builtFrom = from;
+            }
+            streamRow(dst, built.data(), width);
+            continue;
+        }
+        gatherRow(dst, srcRow, columns.sources(), width,
+            reinterpret_cast<const quint32 *>(src.constScanLine(next)));
     }
     finishStreaming();
     return out;

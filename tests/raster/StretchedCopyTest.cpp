@@ -16,6 +16,13 @@ TEST(StretchedCopy, MatchesPaintPicturesStretchForEverySize)
         { { 10, 11 }, { 3, 3 } },
         { { 4, 9 }, { 13, 2 } },
         { { 1, 1 }, { 3, 3 } },
+        // Tripled rows of every length around the four-pixel blocks, on
+        // rows that start at every alignment; doubled and uneven repeats.
+        { { 13, 4 }, { 39, 12 } },
+        { { 33, 5 }, { 99, 15 } },
+        { { 34, 3 }, { 102, 9 } },
+        { { 6, 3 }, { 12, 9 } },
+        { { 30, 3 }, { 90, 7 } },
     };
     for (const auto &pair : sizes) {
         const QImage source = noiseImage(pair[0].width(), pair[0].height(), 17);
