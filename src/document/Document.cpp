@@ -260,10 +260,21 @@ Document::ScaleOutcome Document::scalePicture()
         return ScaleOutcome::TooLarge;
     // The surface takes the stretched image and the canvas box follows its
     // size (followSurfaceSize), past what the handles and size boxes allow.
-    QImage scaled = stretchedCopy(before, w, h);
+    // Every pixel of an enlargement repeats one of the picture and a
+    // reduction samples the middle of each 3 x 3 block, so reducing an
+    // enlargement nothing has been drawn on gives the picture it came from:
+    // it is kept (shared) rather than read back out of the enlarged canvas.
+    // Any write to the canvas changes its image's key.
+    const bool unchangedSinceEnlarging = !enlarge && !m_beforeEnlarging.isNull()
+        && before.cacheKey() == m_enlargedKey && m_beforeEnlarging.width() == w
+        && m_beforeEnlarging.height() == h;
+    QImage scaled = unchangedSinceEnlarging ? m_beforeEnlarging : stretchedCopy(before, w, h);
     if (scaled.isNull())
         return ScaleOutcome::OutOfMemory;
+    QImage original = enlarge ? before : QImage();
     m_canvas->setImage(std::move(scaled));
+    m_beforeEnlarging = std::move(original);
+    m_enlargedKey = enlarge ? m_canvas->Image().cacheKey() : 0;
     hZoomed = enlarge;
     // What was drawn between the sample points is gone after a reduction, and
     // an enlarged picture saved is a different picture: both are changes.

@@ -6,6 +6,7 @@
 #include "document/FigureAnchors.h"
 #include "document/SelectionFrame.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
@@ -154,4 +155,9 @@ private:
     QString m_tag;
     bool m_dataChanged = false;
     QRectF m_box;
+    // The picture as it was before the scale tool enlarged it, and the
+    // enlarged image's key: while the key is unchanged nothing has been drawn
+    // since, and reducing gives back exactly that picture.
+    QImage m_beforeEnlarging;
+    qint64 m_enlargedKey = 0;
 };

@@ -335,6 +335,27 @@ TEST_F(Selecting, TheScaleToolEnlargesThreeTimesAndReducesBackExactly)
     EXPECT_FALSE(doc->history().canUndo()) << "scaling takes no undo step";
 }
 
+// Reducing an enlargement nothing was drawn on hands back the picture it came
+// from without reading the enlarged canvas; anything drawn in between must be
+// sampled like any other enlarged picture.
+TEST_F(Selecting, ReducingSamplesWhatWasDrawnOnTheEnlargement)
+{
+    desk.hTool = ToolCode::ScaleImage;
+    const QImage before = canvas();
+    press(5, 5);
+    press(5, 5);
+    EXPECT_EQ(canvas().constBits(), before.constBits()) << "the kept picture, not a copy";
+
+    press(5, 5);
+    doc->Picture1().setDrawWidth(1);
+    doc->Picture1().PSet(Twips::fromPixels(4), Twips::fromPixels(7), 0x00FF00);
+    doc->Picture1().PSet(Twips::fromPixels(3), Twips::fromPixels(3), 0x00FF00);
+    press(5, 5);
+    QImage expected = original;
+    expected.setPixel(1, 2, qRgb(0, 0xFF, 0));
+    EXPECT_EQ(canvas(), expected) << "the middle of each 3 x 3 block is sampled";
+}
+
 TEST(ScaleTool, APictureThatWouldPassTheSurfaceLimitIsNotEnlarged)
 {
     Desk desk;
