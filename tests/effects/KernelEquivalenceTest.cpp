@@ -127,6 +127,22 @@ QImage extremeImage(int width, int height, quint32 seed)
     return image;
 }
 
+// Row 1 against the row above, one column to the left: the pairs an emboss
+// or sharpen combines run through every pair of components.
+QImage everyPairImage()
+{
+    const int pairs = 256 * 256;
+    QImage image = noiseImage(pairs + 2, 3, 5);
+    auto *above = reinterpret_cast<quint32 *>(image.scanLine(0));
+    auto *row = reinterpret_cast<quint32 *>(image.scanLine(1));
+    for (int i = 0; i < pairs; ++i) {
+        const int low = i & 0xFF, high = i >> 8;
+        row[i + 1] = qRgb(low, high, low);
+        above[i] = qRgb(high ^ 0x55, low, high);
+    }
+    return image;
+}
+
 QImage uniformImage(int width, int height, QRgb colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -162,6 +178,11 @@ TEST_P(KernelEquivalence, matchesReferenceOnEverySmallSize)
         expectSame(uniformImage(s.width(), s.height(), 0xFFFFFFFF), size + " white");
         expectSame(uniformImage(s.width(), s.height(), 0xFF000000), size + " black");
     }
+}
+
+TEST_P(KernelEquivalence, matchesReferenceOnEveryComponentPair)
+{
+    expectSame(everyPairImage(), QStringLiteral("every pair"));
 }
 
 TEST_P(KernelEquivalence, matchesReferenceOnTheLargestCanvas)
