@@ -15,8 +15,8 @@
 // moved back to end at the row's end (overlapping the one before), so no
 // pixel is left to a scalar tail unless the row is narrower than one vector.
 // Both functions a kernel passes must therefore depend on x alone.
-// (Stores around the caches were tried for large pictures and were slower
-// on every kernel.)
+// (Stores around the caches were tried for large pictures; every kernel that
+// computes its pixels was slower with them.)
 namespace RowStores {
 
 #ifdef __SSE2__

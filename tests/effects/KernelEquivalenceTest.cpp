@@ -108,6 +108,24 @@ std::vector<KernelSet> kernelSets()
             32767, -255)));
     sets.push_back(
         convolutionSet("fractional addend", filterOf(1, { 0, 1, 0, 1, -4, 1, 0, 1, 0 }, 1, 0.5)));
+    // Kernels of rank one (a column of weights times a row), with a divisor
+    // whose quotients never tie, one whose halves must round to even, and
+    // sums that can be negative.
+    sets.push_back(convolutionSet("5x5 binomial/255",
+        filterOf(2,
+            { 1, 4, 6, 4, 1, 4, 16, 24, 16, 4, 6, 24, 36, 24, 6, 4, 16, 24, 16, 4, 1, 4, 6, 4, 1 },
+            255, 1)));
+    sets.push_back(
+        convolutionSet("3x3 binomial/16", filterOf(1, { 1, 2, 1, 2, 4, 2, 1, 2, 1 }, 16, 0)));
+    sets.push_back(convolutionSet("5x5 rank one with zeros/3",
+        filterOf(2,
+            { 0, 0, 0, 0, 0, 3, 0, -6, 3, 0, -6, 0, 12, -6, 0, 3, 0, -6, 3, 0, 0, 0, 0, 0, 0 }, 3,
+            0)));
+    // Whole, non-negative sums of a kernel of higher rank, by an odd divisor
+    // and by none.
+    sets.push_back(
+        convolutionSet("3x3 mixed/17", filterOf(1, { 1, 2, 1, 2, 5, 2, 1, 2, 3 }, 17, 2)));
+    sets.push_back(convolutionSet("3x3 cross/1", filterOf(1, { 0, 1, 0, 1, 1, 1, 0, 1, 0 }, 1, 0)));
     return sets;
 }
 
