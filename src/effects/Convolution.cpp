@@ -12,6 +12,7 @@
 #include "effects/FilterFactors.h"
 #include "effects/RowStores.h"
 #include "effects/ShortDivision.h"
+#include "effects/Soften.h"
 #include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
@@ -720,8 +721,29 @@ void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filt
     convolveWith(src, dst, filter, convolveInteger, convolveTablePortable);
 }
 
+namespace {
+
+// Nine ones over nine and nothing added: the mean of the neighbourhood, as
+// the built-in soften makes it.
+bool isSoften(const Convolution &filter)
+{
+    if (filter.radius != 1 || filter.divisor != 9 || filter.addend != 0)
+        return false;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (filter.weight(dy, dx) != 1)
+                return false;
+    return true;
+}
+
+}
+
 void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
 {
+    if (isSoften(filter)) {
+        soften(src, dst);
+        return;
+    }
 #ifdef __SSE2__
     convolveWith(src, dst, filter, convolveSse2, convolveTableSse2);
 #else

@@ -64,6 +64,11 @@ TEST(ShortDivision, takesOnlyDivisionsItMakesExactly)
     EXPECT_TRUE(shortDivisionFor(components(0, 2295, 9), 0, 9));
     EXPECT_TRUE(shortDivisionFor(components(255, 65280, 255), 255, 255));
     EXPECT_TRUE(shortDivisionFor(components(0, 1275, 1), 0, 1));
+    // A few quotients one too high, corrected.
+    const std::optional<ShortDivision> corrected
+        = shortDivisionFor(components(0, 51255, 203), 0, 203);
+    ASSERT_TRUE(corrected);
+    EXPECT_TRUE(corrected->corrected);
     // Halves that round to even, sums below zero, a dividend past 16 bits.
     EXPECT_FALSE(shortDivisionFor(components(0, 4080, 16), 0, 16));
     EXPECT_FALSE(shortDivisionFor(components(-10, 100, 3), -10, 3));

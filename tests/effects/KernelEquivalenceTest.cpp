@@ -115,6 +115,10 @@ std::vector<KernelSet> kernelSets()
         filterOf(2,
             { 1, 4, 6, 4, 1, 4, 16, 24, 16, 4, 6, 24, 36, 24, 6, 4, 16, 24, 16, 4, 1, 4, 6, 4, 1 },
             255, 1)));
+    sets.push_back(convolutionSet("3x3 ones/7", filterOf(1, { 1, 1, 1, 1, 1, 1, 1, 1, 1 }, 7, 3)));
+    sets.push_back(convolutionSet("5x5 ones/25",
+        filterOf(2, { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 },
+            25, 0)));
     sets.push_back(
         convolutionSet("3x3 binomial/16", filterOf(1, { 1, 2, 1, 2, 4, 2, 1, 2, 1 }, 16, 0)));
     sets.push_back(convolutionSet("5x5 rank one with zeros/3",
@@ -125,6 +129,10 @@ std::vector<KernelSet> kernelSets()
     // and by none.
     sets.push_back(
         convolutionSet("3x3 mixed/17", filterOf(1, { 1, 2, 1, 2, 5, 2, 1, 2, 3 }, 17, 2)));
+    // A divisor whose 16-bit quotient runs one high for a few sums (51054 of
+    // them, met on a uniform 254), which the vector path must correct.
+    sets.push_back(convolutionSet(
+        "3x3 centre-heavy/203", filterOf(1, { 1, 1, 1, 1, 193, 1, 1, 1, 1 }, 203, 0)));
     sets.push_back(convolutionSet("3x3 cross/1", filterOf(1, { 0, 1, 0, 1, 1, 1, 0, 1, 0 }, 1, 0)));
     return sets;
 }
@@ -194,6 +202,7 @@ TEST_P(KernelEquivalence, matchesReferenceOnEverySmallSize)
         expectSame(extremeImage(s.width(), s.height(), seed++), size + " black and white");
         expectSame(uniformImage(s.width(), s.height(), 0xFF6B2C9E), size + " uniform");
         expectSame(uniformImage(s.width(), s.height(), 0xFFFFFFFF), size + " white");
+        expectSame(uniformImage(s.width(), s.height(), 0xFFFEFEFE), size + " near white");
         expectSame(uniformImage(s.width(), s.height(), 0xFF000000), size + " black");
     }
 }
