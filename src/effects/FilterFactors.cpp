@@ -8,14 +8,15 @@ std::optional<FilterFactors> factorsOf(const std::array<std::array<int, 5>, 5> &
     const int from = 2 - radius, to = 2 + radius;
     FilterFactors factors;
     // The row: the first row with a weight, divided by its weights' common divisor.
-    int first = from;
-    while (first <= to && weights[size_t(first)] == std::array<int, 5> {})
-        ++first;
-    if (first > to)
+    // (Weights beyond the radius may be anything and are never read.)
+    int first = from, common = 0;
+    for (; first <= to && common == 0; ++first) {
+        for (int i = from; i <= to; ++i)
+            common = std::gcd(common, std::abs(weights[size_t(first)][size_t(i)]));
+    }
+    if (common == 0)
         return std::nullopt;
-    int common = 0;
-    for (int i = from; i <= to; ++i)
-        common = std::gcd(common, std::abs(weights[size_t(first)][size_t(i)]));
+    --first;
     int lead = from; // the first column the row does not leave out
     for (int i = from; i <= to; ++i)
         factors.row[size_t(i)] = weights[size_t(first)][size_t(i)] / common;

@@ -98,7 +98,7 @@ void softenRowSse2(const quint16 *sums, int width, quint32 *out)
 // between them, and works through them in chunks whose column sums stay in
 // the first-level cache.
 constexpr int SoftenRows = 4;
-constexpr int SoftenChunk = 256;
+constexpr int SoftenChunk = 128;
 // Four components a column, for a chunk that may take up to seven more
 // columns, and one on either side.
 constexpr int SoftenSums = 4 * (SoftenChunk + 16);

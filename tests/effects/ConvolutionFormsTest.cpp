@@ -35,7 +35,11 @@ TEST(FilterFactors, findsAColumnTimesARowOrNone)
     // Only the inner nine count for a 3 x 3 kernel.
     Weights inner = outer({ 0, 1, 1, 1, 0 }, { 0, 1, 1, 1, 0 });
     inner[0][0] = 7;
+    inner[1][0] = 7;
     EXPECT_TRUE(factorsOf(inner, 1));
+    Weights lower = outer({ 0, 0, 1, 1, 0 }, { 0, 1, 1, 1, 0 });
+    lower[1][4] = 3;
+    EXPECT_TRUE(factorsOf(lower, 1));
     EXPECT_FALSE(factorsOf(inner, 2));
     // Rank two, a row that is no whole multiple, and all zeros.
     Weights cross = outer({ 0, 0, 1, 0, 0 }, { 0, 1, 1, 1, 0 });
