@@ -9,6 +9,10 @@
 #include <optional>
 #include <vector>
 
+#include "effects/FilterFactors.h"
+#include "effects/RowStores.h"
+#include "effects/ShortDivision.h"
+#include "effects/Soften.h"
 #include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
@@ -313,46 +317,254 @@ TESSARA_AVX2 __m256i componentsAvx2(
     return _mm256_packs_epi32(first, second);
 }
 
-TESSARA_AVX2 void convolveRow16Avx2(const RowTaps &taps, const quint32 *const *rows, int x0, int x1,
-    const IntegerFilter &f, const ComponentMapperAvx2 &map, quint32 *out)
+// Eight pixels from the 16-bit sums of pixels 0 .. 3 and 4 .. 7, by the
+// general mapping.
+class FloatPixelsAvx2
 {
-    const __m256i lowest16 = _mm256_set1_epi16(short(f.lowestSum));
-    const __m256i base = _mm256_set1_epi32(f.lowestSum + f.addend * f.divisor);
-    const __m256i alpha = _mm256_set1_epi32(int(OpaqueAlpha));
+public:
+    TESSARA_AVX2 explicit FloatPixelsAvx2(const IntegerFilter &f)
+        : m_map(f.divisor)
+        , m_lowest16(_mm256_set1_epi16(short(f.lowestSum)))
+        , m_base(_mm256_set1_epi32(f.lowestSum + f.addend * f.divisor))
+    { }
+
+    TESSARA_AVX2 __m256i operator()(__m256i first, __m256i second) const
+    {
+        const __m256i packed = _mm256_packus_epi16(componentsAvx2(first, m_lowest16, m_base, m_map),
+            componentsAvx2(second, m_lowest16, m_base, m_map));
+        return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
+            _mm256_set1_epi32(int(OpaqueAlpha)));
+    }
+
+private:
+    ComponentMapperAvx2 m_map;
+    __m256i m_lowest16;
+    __m256i m_base;
+};
+
+// The same by a ShortDivision, on the 16-bit lanes as they are.
+class ShortPixelsAvx2
+{
+public:
+    TESSARA_AVX2 ShortPixelsAvx2(const IntegerFilter &f, const ShortDivision &division)
+        : m_lowest16(_mm256_set1_epi16(short(f.lowestSum)))
+        , m_add(_mm256_set1_epi16(short(division.add)))
+        , m_multiplier(_mm256_set1_epi16(short(division.multiplier)))
+        , m_shift(_mm_cvtsi32_si128(division.shift))
+        , m_divisor(_mm256_set1_epi16(short(division.divisor)))
+        , m_multiply(division.multiplier != 0)
+        , m_shifts(division.shift != 0)
+        , m_corrected(division.corrected)
+        , m_belowZero(f.lowestSum != 0)
+    { }
+
+    TESSARA_AVX2 __m256i components(__m256i sums) const
+    {
+        if (m_belowZero)
+            sums = _mm256_sub_epi16(sums, m_lowest16);
+        const __m256i t = _mm256_adds_epu16(sums, m_add);
+        __m256i q = m_multiply ? _mm256_mulhi_epu16(t, m_multiplier) : t;
+        if (m_shifts)
+            q = _mm256_srl_epi16(q, m_shift);
+        if (m_corrected) {
+            // A negative remainder (as a signed lane) marks a quotient one too high.
+            const __m256i rest = _mm256_sub_epi16(t, _mm256_mullo_epi16(q, m_divisor));
+            q = _mm256_add_epi16(q, _mm256_cmpgt_epi16(_mm256_setzero_si256(), rest));
+        }
+        return _mm256_min_epu16(q, _mm256_set1_epi16(255));
+    }
+
+    TESSARA_AVX2 __m256i operator()(__m256i first, __m256i second) const
+    {
+        const __m256i packed = _mm256_packus_epi16(components(first), components(second));
+        return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
+            _mm256_set1_epi32(int(OpaqueAlpha)));
+    }
+
+private:
+    __m256i m_lowest16;
+    __m256i m_add;
+    __m256i m_multiplier;
+    __m128i m_shift;
+    __m256i m_divisor;
+    bool m_multiply;
+    bool m_shifts;
+    bool m_corrected;
+    bool m_belowZero;
+};
+
+template <typename Pixels>
+TESSARA_AVX2 void convolveRow16Avx2(const RowTaps &taps, const quint32 *const *rows, int x0, int x1,
+    const IntegerFilter &f, const Pixels &pixels, quint32 *out)
+{
     __m256i weight[25];
     for (int k = 0; k < taps.count; ++k)
         weight[k] = _mm256_broadcastsi128_si256(taps.weight[k]);
-    int x = x0;
-    for (; x + 8 <= x1; x += 8) {
-        __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
-        for (int k = 0; k < taps.count; ++k) {
-            lo = _mm256_add_epi16(lo, _mm256_mullo_epi16(widened(taps.at[k] + x), weight[k]));
-            hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(widened(taps.at[k] + x + 4), weight[k]));
-        }
-        const __m256i packed = _mm256_packus_epi16(
-            componentsAvx2(lo, lowest16, base, map), componentsAvx2(hi, lowest16, base, map));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + x),
-            _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)), alpha));
-    }
-    for (; x < x1; ++x)
-        out[x] = convolvedPixel(rows, x, f);
+    RowStores::writeAvx2(
+        out, x0, x1,
+        [&](int x) TESSARA_AVX2 {
+            __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
+            for (int k = 0; k < taps.count; ++k) {
+                lo = _mm256_add_epi16(lo, _mm256_mullo_epi16(widened(taps.at[k] + x), weight[k]));
+                hi = _mm256_add_epi16(
+                    hi, _mm256_mullo_epi16(widened(taps.at[k] + x + 4), weight[k]));
+            }
+            return pixels(lo, hi);
+        },
+        [&](int x) { return convolvedPixel(rows, x, f); });
 }
 
-TESSARA_AVX2 void convolveNarrowAvx2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+template <typename Pixels>
+TESSARA_AVX2 void convolveNarrowAvx2(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const Pixels &pixels)
 {
-    const ComponentMapperAvx2 map(f.divisor);
     RowTaps taps;
     taps.count = int(f.taps.size());
     for (int k = 0; k < taps.count; ++k)
         taps.weight[k] = _mm_set1_epi16(short(f.taps[size_t(k)].weight));
-    for (int y = f.radius; y < src.height - f.radius; ++y) {
-        const quint32 *rows[5] = {};
-        for (int dy = -f.radius; dy <= f.radius; ++dy)
-            rows[dy + 2] = src.row(y + dy);
+    forEachRow(src, f.radius, [&](const quint32 *const *rows, int y) TESSARA_AVX2 {
         for (int k = 0; k < taps.count; ++k)
             taps.at[k] = rows[f.taps[size_t(k)].dy + 2] + f.taps[size_t(k)].dx;
-        convolveRow16Avx2(taps, rows, f.radius, src.width - f.radius, f, map, dst.row(y));
+        convolveRow16Avx2(taps, rows, f.radius, src.width - f.radius, f, pixels, dst.row(y));
+    });
+}
+
+// Weights times rows of 16-bit components, four pixels a step, over the
+// 2R + 1 places a kernel of radius R reads; with `Units` every weight is 1
+// and the sum takes additions alone.
+template <int R, bool Units> struct WeightedSum
+{
+    __m256i weight[2 * R + 1];
+
+    TESSARA_AVX2 explicit WeightedSum(const std::array<int, 5> &weights)
+    {
+        for (int k = 0; k <= 2 * R; ++k)
+            weight[k] = _mm256_set1_epi16(short(weights[size_t(k + 2 - R)]));
     }
+
+    // `load(k)` gives the components at place k, 0 .. 2R.
+    template <typename Load> TESSARA_AVX2 __m256i operator()(Load load) const
+    {
+        __m256i sum = _mm256_setzero_si256();
+        for (int k = 0; k <= 2 * R; ++k) {
+            if constexpr (Units)
+                sum = _mm256_add_epi16(sum, load(k));
+            else
+                sum = _mm256_add_epi16(sum, _mm256_mullo_epi16(load(k), weight[k]));
+        }
+        return sum;
+    }
+};
+
+// One row of a filter of rank one: the column sums (the column weights down
+// the rows) into `column`, then the row weights along them. The 16-bit sums
+// wrap as the one-pass sums do, and come to the same values modulo 2^16.
+// Everything the loops read is a local here, which no store can change.
+template <int R, bool UnitColumn, bool UnitRow, typename Pixels>
+TESSARA_AVX2 void convolveFactoredRowAvx2(const quint32 *const *rows, int width,
+    const WeightedSum<R, UnitColumn> down, const WeightedSum<R, UnitRow> along, const Pixels pixels,
+    quint16 *column, quint32 *out, const IntegerFilter &f)
+{
+    const quint32 *in[2 * R + 1];
+    for (int k = 0; k <= 2 * R; ++k)
+        in[k] = rows[k + 2 - R];
+    auto columnSums = [&](int x) TESSARA_AVX2 {
+        const __m256i sum = down([&](int k) TESSARA_AVX2 { return widened(in[k] + x); });
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(column + 4 * x), sum);
+    };
+    int x = 0;
+    for (; x + 4 <= width; x += 4)
+        columnSums(x);
+    if (x < width)
+        columnSums(width - 4);
+    RowStores::writeAvx2(
+        out, R, width - R,
+        [&](int x) TESSARA_AVX2 {
+            const quint16 *at = column + 4 * (x - R);
+            auto load = [at](int offset) TESSARA_AVX2 {
+                return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(at + offset));
+            };
+            return pixels(along([&](int k) TESSARA_AVX2 { return load(4 * k); }),
+                along([&](int k) TESSARA_AVX2 { return load(4 * k + 16); }));
+        },
+        [&](int x) { return convolvedPixel(rows, x, f); });
+}
+
+template <int R, bool UnitColumn, bool UnitRow, typename Pixels>
+TESSARA_AVX2 void convolveFactoredAvx2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f,
+    const FilterFactors &factors, const Pixels &pixels)
+{
+    const WeightedSum<R, UnitColumn> down(factors.column);
+    const WeightedSum<R, UnitRow> along(factors.row);
+    std::vector<quint16> sums(4 * size_t(src.width));
+    for (int y = R; y < src.height - R; ++y) {
+        const quint32 *rows[5] = {};
+        for (int dy = -R; dy <= R; ++dy)
+            rows[dy + 2] = src.row(y + dy);
+        convolveFactoredRowAvx2<R>(
+            rows, src.width, down, along, pixels, sums.data(), dst.row(y), f);
+    }
+}
+
+bool unitsOnly(const std::array<int, 5> &weights, int radius)
+{
+    for (int k = -radius; k <= radius; ++k) {
+        const int w = weights[size_t(k + 2)];
+        if (w != 1)
+            return false;
+    }
+    return true;
+}
+
+template <int R, typename Pixels>
+TESSARA_AVX2 void convolveFactoredAvx2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f,
+    const FilterFactors &factors, const Pixels &pixels)
+{
+    const bool unitColumn = unitsOnly(factors.column, R), unitRow = unitsOnly(factors.row, R);
+    if (unitColumn && unitRow)
+        convolveFactoredAvx2<R, true, true>(src, dst, f, factors, pixels);
+    else if (unitColumn)
+        convolveFactoredAvx2<R, true, false>(src, dst, f, factors, pixels);
+    else if (unitRow)
+        convolveFactoredAvx2<R, false, true>(src, dst, f, factors, pixels);
+    else
+        convolveFactoredAvx2<R, false, false>(src, dst, f, factors, pixels);
+}
+
+// The component of every sum a whole filter can make, by its exact integer rule.
+std::vector<quint8> integerComponentTable(const IntegerFilter &f)
+{
+    std::vector<quint8> table(size_t(f.highestSum - f.lowestSum) + 1);
+    for (int s = f.lowestSum; s <= f.highestSum; ++s)
+        table[size_t(s - f.lowestSum)]
+            = quint8(componentOf(qint64(s) + qint64(f.addend) * f.divisor, f.divisor));
+    return table;
+}
+
+template <typename Pixels>
+TESSARA_AVX2 void convolveNarrowWithAvx2(
+    ConstPixelRows src, PixelRows dst, const IntegerFilter &f, const Pixels &pixels)
+{
+    std::array<std::array<int, 5>, 5> weights {};
+    for (const Tap &t : f.taps)
+        weights[size_t(t.dy + 2)][size_t(t.dx + 2)] = t.weight;
+    const std::optional<FilterFactors> factors = factorsOf(weights, f.radius);
+    if (factors && src.width >= 4 && f.radius == 1)
+        convolveFactoredAvx2<1>(src, dst, f, *factors, pixels);
+    else if (factors && src.width >= 4)
+        convolveFactoredAvx2<2>(src, dst, f, *factors, pixels);
+    else
+        convolveNarrowAvx2(src, dst, f, pixels);
+}
+
+TESSARA_AVX2 void convolveNarrowAvx2(ConstPixelRows src, PixelRows dst, const IntegerFilter &f)
+{
+    const std::optional<ShortDivision> division = shortDivisionFor(
+        integerComponentTable(f), qint64(f.lowestSum) + qint64(f.addend) * f.divisor, f.divisor);
+    if (division)
+        convolveNarrowWithAvx2(src, dst, f, ShortPixelsAvx2(f, *division));
+    else
+        convolveNarrowWithAvx2(src, dst, f, FloatPixelsAvx2(f));
 }
 
 #endif
@@ -509,8 +721,29 @@ void convolvePortable(ConstPixelRows src, PixelRows dst, const Convolution &filt
     convolveWith(src, dst, filter, convolveInteger, convolveTablePortable);
 }
 
+namespace {
+
+// Nine ones over nine and nothing added: the mean of the neighbourhood, as
+// the built-in soften makes it.
+bool isSoften(const Convolution &filter)
+{
+    if (filter.radius != 1 || filter.divisor != 9 || filter.addend != 0)
+        return false;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (filter.weight(dy, dx) != 1)
+                return false;
+    return true;
+}
+
+}
+
 void convolve(ConstPixelRows src, PixelRows dst, const Convolution &filter)
 {
+    if (isSoften(filter)) {
+        soften(src, dst);
+        return;
+    }
 #ifdef __SSE2__
     convolveWith(src, dst, filter, convolveSse2, convolveTableSse2);
 #else

@@ -6,9 +6,8 @@
 
 #include <algorithm>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "effects/RowStores.h"
+#include "effects/VectorUnits.h"
 
 namespace {
 
@@ -38,25 +37,59 @@ void copyUntouched(ConstPixelRows src, PixelRows dst)
     }
 }
 
+// p - q + 128 clamped, on bytes: of the two saturated differences one is
+// zero, so 128 plus the first (saturating at 255) minus the second (at 0)
+// is the clamped value in both cases.
 #ifdef __SSE2__
 
-void embossRowSse2(const quint32 *above, const quint32 *row, int width, quint32 *out)
+__m128i embossedSse2(__m128i p, __m128i q)
 {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i grey = _mm_set1_epi16(128);
-    const __m128i alpha = _mm_set1_epi32(int(OpaqueAlpha));
-    int x = 1;
-    for (; x + 4 <= width; x += 4) {
-        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x));
-        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1));
-        const __m128i lo = _mm_add_epi16(
-            _mm_sub_epi16(_mm_unpacklo_epi8(p, zero), _mm_unpacklo_epi8(q, zero)), grey);
-        const __m128i hi = _mm_add_epi16(
-            _mm_sub_epi16(_mm_unpackhi_epi8(p, zero), _mm_unpackhi_epi8(q, zero)), grey);
-        _mm_storeu_si128(
-            reinterpret_cast<__m128i *>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), alpha));
+    const __m128i grey = _mm_set1_epi8(char(0x80));
+    const __m128i raised = _mm_adds_epu8(grey, _mm_subs_epu8(p, q));
+    return _mm_or_si128(
+        _mm_subs_epu8(raised, _mm_subs_epu8(q, p)), _mm_set1_epi32(int(OpaqueAlpha)));
+}
+
+void embossSse2(ConstPixelRows src, PixelRows dst)
+{
+    for (int y = 1; y < src.height; ++y) {
+        const quint32 *row = src.row(y);
+        const quint32 *above = src.row(y - 1);
+        RowStores::writeSse2(
+            dst.row(y), 1, src.width,
+            [=](int x) {
+                return embossedSse2(_mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x)),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1)));
+            },
+            [=](int x) { return embossedPixel(row[x], above[x - 1]); });
     }
-    embossRowPortable(above, row, x, width, out);
+}
+
+#endif
+
+#if TESSARA_AVX2_PATHS
+
+TESSARA_AVX2 __m256i embossedAvx2(__m256i p, __m256i q)
+{
+    const __m256i grey = _mm256_set1_epi8(char(0x80));
+    const __m256i raised = _mm256_adds_epu8(grey, _mm256_subs_epu8(p, q));
+    return _mm256_or_si256(
+        _mm256_subs_epu8(raised, _mm256_subs_epu8(q, p)), _mm256_set1_epi32(int(OpaqueAlpha)));
+}
+
+TESSARA_AVX2 void embossAvx2(ConstPixelRows src, PixelRows dst)
+{
+    for (int y = 1; y < src.height; ++y) {
+        const quint32 *row = src.row(y);
+        const quint32 *above = src.row(y - 1);
+        RowStores::writeAvx2(
+            dst.row(y), 1, src.width,
+            [=](int x) TESSARA_AVX2 {
+                return embossedAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(row + x)),
+                    _mm256_loadu_si256(reinterpret_cast<const __m256i *>(above + x - 1)));
+            },
+            [=](int x) { return embossedPixel(row[x], above[x - 1]); });
+    }
 }
 
 #endif
@@ -72,10 +105,16 @@ void embossPortable(ConstPixelRows src, PixelRows dst)
 
 void emboss(ConstPixelRows src, PixelRows dst)
 {
+#if TESSARA_AVX2_PATHS
+    if (VectorUnits::avx2()) {
+        copyUntouched(src, dst);
+        embossAvx2(src, dst);
+        return;
+    }
+#endif
 #ifdef __SSE2__
     copyUntouched(src, dst);
-    for (int y = 1; y < src.height; ++y)
-        embossRowSse2(src.row(y - 1), src.row(y), src.width, dst.row(y));
+    embossSse2(src, dst);
 #else
     embossPortable(src, dst);
 #endif

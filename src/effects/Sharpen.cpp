@@ -4,9 +4,8 @@
 
 #include <QColor>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "effects/RowStores.h"
+#include "effects/VectorUnits.h"
 
 namespace {
 
@@ -26,32 +25,69 @@ void sharpenRowPortable(const quint32 *above, const quint32 *row, int from, int 
         out[x] = sharpenedPixel(row[x], above[x - 1]);
 }
 
+// The same on bytes. Of the saturated differences d = p - q and e = q - p one
+// is zero. The value is p + d / 2 or p - e / 2: with b = p + floor(d / 2) -
+// ceil(e / 2), it is b when |p - q| is even and b + 1/2 when odd, which rounds
+// to b + (b & 1). Saturating b at 0 and 255 keeps the clamp: a b below 0 means
+// a value of at most -1/2, which becomes 0 with the saturated b even; a b
+// above 255 becomes 255 with any correction saturating.
 #ifdef __SSE2__
 
-// 3p - q, then the halving with ties to even, on 16-bit components.
-__m128i sharpenedHalf(__m128i p, __m128i q)
+__m128i sharpenedSse2(__m128i p, __m128i q)
 {
-    const __m128i one = _mm_set1_epi16(1);
-    const __m128i t = _mm_sub_epi16(_mm_add_epi16(_mm_add_epi16(p, p), p), q);
-    const __m128i evenBit = _mm_and_si128(_mm_srai_epi16(t, 1), one);
-    return _mm_srai_epi16(_mm_add_epi16(t, evenBit), 1);
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i d = _mm_subs_epu8(p, q);
+    const __m128i e = _mm_subs_epu8(q, p);
+    const __m128i halfD = _mm_and_si128(_mm_srli_epi16(d, 1), _mm_set1_epi8(0x7F));
+    const __m128i b = _mm_subs_epu8(_mm_adds_epu8(p, halfD), _mm_avg_epu8(e, _mm_setzero_si128()));
+    const __m128i odd = _mm_and_si128(_mm_and_si128(_mm_or_si128(d, e), b), one);
+    return _mm_or_si128(_mm_adds_epu8(b, odd), _mm_set1_epi32(int(OpaqueAlpha)));
 }
 
-void sharpenRowSse2(const quint32 *above, const quint32 *row, int width, quint32 *out)
+void sharpenSse2(ConstPixelRows src, PixelRows dst)
 {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i alpha = _mm_set1_epi32(int(OpaqueAlpha));
-    int x = 1;
-    for (; x + 4 <= width - 1; x += 4) {
-        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x));
-        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1));
-        const __m128i lo = sharpenedHalf(_mm_unpacklo_epi8(p, zero), _mm_unpacklo_epi8(q, zero));
-        const __m128i hi = sharpenedHalf(_mm_unpackhi_epi8(p, zero), _mm_unpackhi_epi8(q, zero));
-        // The saturating pack is the clamp to 0..255.
-        _mm_storeu_si128(
-            reinterpret_cast<__m128i *>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), alpha));
+    for (int y = 1; y < src.height - 1; ++y) {
+        const quint32 *row = src.row(y);
+        const quint32 *above = src.row(y - 1);
+        RowStores::writeSse2(
+            dst.row(y), 1, src.width - 1,
+            [=](int x) {
+                return sharpenedSse2(_mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x)),
+                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1)));
+            },
+            [=](int x) { return sharpenedPixel(row[x], above[x - 1]); });
     }
-    sharpenRowPortable(above, row, x, width - 1, out);
+}
+
+#endif
+
+#if TESSARA_AVX2_PATHS
+
+TESSARA_AVX2 __m256i sharpenedAvx2(__m256i p, __m256i q)
+{
+    const __m256i one = _mm256_set1_epi8(1);
+    const __m256i d = _mm256_subs_epu8(p, q);
+    const __m256i e = _mm256_subs_epu8(q, p);
+    const __m256i halfD = _mm256_and_si256(_mm256_srli_epi16(d, 1), _mm256_set1_epi8(0x7F));
+    const __m256i b
+        = _mm256_subs_epu8(_mm256_adds_epu8(p, halfD), _mm256_avg_epu8(e, _mm256_setzero_si256()));
+    const __m256i odd = _mm256_and_si256(_mm256_and_si256(_mm256_or_si256(d, e), b), one);
+    return _mm256_or_si256(_mm256_adds_epu8(b, odd), _mm256_set1_epi32(int(OpaqueAlpha)));
+}
+
+TESSARA_AVX2 void sharpenAvx2(ConstPixelRows src, PixelRows dst)
+{
+    for (int y = 1; y < src.height - 1; ++y) {
+        const quint32 *row = src.row(y);
+        const quint32 *above = src.row(y - 1);
+        RowStores::writeAvx2(
+            dst.row(y), 1, src.width - 1,
+            [=](int x) TESSARA_AVX2 {
+                return sharpenedAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(row + x)),
+                    _mm256_loadu_si256(reinterpret_cast<const __m256i *>(above + x - 1)));
+            },
+            [=](int x) { return sharpenedPixel(row[x], above[x - 1]); });
+    }
 }
 
 #endif
@@ -67,10 +103,16 @@ void sharpenPortable(ConstPixelRows src, PixelRows dst)
 
 void sharpen(ConstPixelRows src, PixelRows dst)
 {
+#if TESSARA_AVX2_PATHS
+    if (VectorUnits::avx2()) {
+        PixelRowsCopy::frame(src, dst, 1);
+        sharpenAvx2(src, dst);
+        return;
+    }
+#endif
 #ifdef __SSE2__
     PixelRowsCopy::frame(src, dst, 1);
-    for (int y = 1; y < src.height - 1; ++y)
-        sharpenRowSse2(src.row(y - 1), src.row(y), src.width, dst.row(y));
+    sharpenSse2(src, dst);
 #else
     sharpenPortable(src, dst);
 #endif

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "effects/RowStores.h"
 #include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
@@ -93,72 +94,124 @@ void softenRowSse2(const quint16 *sums, int width, quint32 *out)
 
 #if TESSARA_AVX2_PATHS
 
-// The AVX2 path works through a row in chunks whose column sums stay in the
-// first-level cache: the sums of columns x0 - 1 .. x1 for the outputs x0 .. x1 - 1.
-constexpr int SoftenChunk = 512;
+// The AVX2 path softens four rows at a time, which share the sums of the rows
+// between them, and works through them in chunks whose column sums stay in
+// the first-level cache.
+constexpr int SoftenRows = 4;
+constexpr int SoftenChunk = 128;
+// Four components a column, for a chunk that may take up to seven more
+// columns, and one on either side.
+constexpr int SoftenSums = 4 * (SoftenChunk + 16);
 
 TESSARA_AVX2 __m256i widened(const quint32 *p)
 {
     return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
 }
 
-TESSARA_AVX2 void columnSumsAvx2(
-    const quint32 *a, const quint32 *b, const quint32 *c, int from, int to, quint16 *out)
+// Eight outputs from the column sums of the nine columns around them (`sums`
+// starts at the column left of the first).
+TESSARA_AVX2 __m256i softenedEightAvx2(const quint16 *sums)
 {
-    int x = from;
-    for (; x + 4 <= to; x += 4) {
-        const __m256i sum
-            = _mm256_add_epi16(_mm256_add_epi16(widened(a + x), widened(b + x)), widened(c + x));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + 4 * (x - from)), sum);
-    }
-    for (; x < to; ++x) {
-        int sums[4];
-        columnSums(a, b, c, x, sums);
-        for (int k = 0; k < 4; ++k)
-            out[4 * (x - from) + k] = quint16(sums[k]);
+    auto at = [sums](int offset) TESSARA_AVX2 {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(sums + offset));
+    };
+    const __m256i ninth = _mm256_set1_epi16(SoftenArithmetic::RoundingNinth);
+    // Outputs 0 .. 3 and 4 .. 7, each the sum of three columns.
+    const __m256i first = _mm256_add_epi16(_mm256_add_epi16(at(0), at(4)), at(8));
+    const __m256i second = _mm256_add_epi16(_mm256_add_epi16(at(16), at(20)), at(24));
+    // The pack interleaves the halves; the permute puts the pixels back in order.
+    const __m256i packed = _mm256_packus_epi16(
+        _mm256_mulhrs_epi16(first, ninth), _mm256_mulhrs_epi16(second, ninth));
+    return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
+        _mm256_set1_epi32(int(OpaqueAlpha)));
+}
+
+// The column sums of `rows` rows over `columns` columns from x, four at a time
+// (the last step may overlap the one before), for the rows `out` will hold.
+// Four rows read six and share the sums of their middle pairs.
+TESSARA_AVX2 void columnSumsAvx2(const quint32 *const *in, int rows, int x, int columns,
+    quint16 (*sums)[SoftenSums], quint32 *const *out)
+{
+    auto four = [&](int c) TESSARA_AVX2 {
+        const __m256i r0 = widened(in[0] + x + c), r1 = widened(in[1] + x + c);
+        const __m256i r2 = widened(in[2] + x + c), r3 = widened(in[3] + x + c);
+        const __m256i r4 = widened(in[4] + x + c), r5 = widened(in[5] + x + c);
+        const __m256i upper = _mm256_add_epi16(r1, r2);
+        const __m256i lower = _mm256_add_epi16(r3, r4);
+        auto store = [&](int k, __m256i sum) TESSARA_AVX2 {
+            _mm256_storeu_si256(reinterpret_cast<__m256i *>(sums[k] + 4 * c), sum);
+        };
+        store(0, _mm256_add_epi16(r0, upper));
+        store(1, _mm256_add_epi16(upper, r3));
+        store(2, _mm256_add_epi16(r2, lower));
+        store(3, _mm256_add_epi16(lower, r5));
+    };
+    auto fewer = [&](int c) TESSARA_AVX2 {
+        for (int k = 0; k < rows; ++k) {
+            const __m256i sum = _mm256_add_epi16(
+                _mm256_add_epi16(widened(in[k] + x + c), widened(in[k + 1] + x + c)),
+                widened(in[k + 2] + x + c));
+            _mm256_storeu_si256(reinterpret_cast<__m256i *>(sums[k] + 4 * c), sum);
+        }
+    };
+    int c = 0;
+    if (rows == SoftenRows) {
+        for (; c + 4 <= columns; c += 4) {
+            // Each line of the rows to write, and of the rows being read a
+            // little ahead, once: the memory traffic then overlaps the work.
+            if ((c & 15) == 0) {
+                for (int k = 0; k < SoftenRows; ++k) {
+                    RowStores::prefetchForWriting(out[k] + x + c);
+                    _mm_prefetch(
+                        reinterpret_cast<const char *>(in[k + 2] + x + c + 128), _MM_HINT_T0);
+                }
+            }
+            four(c);
+        }
+        if (c < columns)
+            four(columns - 4);
+    } else {
+        for (; c + 4 <= columns; c += 4)
+            fewer(c);
+        if (c < columns)
+            fewer(columns - 4);
     }
 }
 
-// Outputs x0 .. x1 - 1 from the column sums of x0 - 1 .. x1 (sums[0] is x0 - 1).
-TESSARA_AVX2 void softenChunkAvx2(const quint16 *sums, int count, quint32 *out)
+// Rows y .. y + rows - 1 (up to four) over columns [x0, x1), at least eight.
+TESSARA_AVX2 void softenChunkAvx2(
+    ConstPixelRows src, PixelRows dst, int y, int rows, int x0, int x1)
 {
-    const __m256i four = _mm256_set1_epi16(4);
-    const __m256i ninth = _mm256_set1_epi16(7282);
-    const __m256i alpha = _mm256_set1_epi32(int(OpaqueAlpha));
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const quint16 *s = sums + 4 * i;
-        auto at = [s](int offset) TESSARA_AVX2 {
-            return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(s + offset));
-        };
-        // Outputs i .. i + 3 and i + 4 .. i + 7, each the sum of three columns.
-        __m256i first = _mm256_add_epi16(_mm256_add_epi16(at(0), at(4)), at(8));
-        __m256i second = _mm256_add_epi16(_mm256_add_epi16(at(16), at(20)), at(24));
-        first = _mm256_mulhi_epu16(_mm256_add_epi16(first, four), ninth);
-        second = _mm256_mulhi_epu16(_mm256_add_epi16(second, four), ninth);
-        // The pack interleaves the halves; the permute puts the pixels back in order.
-        const __m256i packed
-            = _mm256_permute4x64_epi64(_mm256_packus_epi16(first, second), _MM_SHUFFLE(3, 1, 2, 0));
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), _mm256_or_si256(packed, alpha));
-    }
-    for (; i < count; ++i) {
-        quint32 pixel = OpaqueAlpha;
-        for (int k = 0; k < 3; ++k) {
-            const int sum = sums[4 * i + k] + sums[4 * (i + 1) + k] + sums[4 * (i + 2) + k];
-            pixel |= quint32(SoftenArithmetic::meanOfNine(sum)) << (8 * k);
-        }
-        out[i] = pixel;
+    alignas(32) quint16 sums[SoftenRows][SoftenSums];
+    const quint32 *in[SoftenRows + 2];
+    for (int k = 0; k < rows + 2; ++k)
+        in[k] = src.row(y - 1 + k);
+    quint32 *out[SoftenRows] = {};
+    for (int k = 0; k < rows; ++k)
+        out[k] = dst.row(y + k);
+    // The columns x0 - 1 .. x1.
+    columnSumsAvx2(in, rows, x0 - 1, x1 - x0 + 2, sums, out);
+    for (int k = 0; k < rows; ++k) {
+        const quint16 *rowSums = sums[k];
+        RowStores::writeAvx2(
+            dst.row(y + k), x0, x1,
+            [=](int x) TESSARA_AVX2 { return softenedEightAvx2(rowSums + 4 * (x - x0)); },
+            [](int) -> quint32 { Q_UNREACHABLE(); });
     }
 }
 
 TESSARA_AVX2 void softenAvx2(ConstPixelRows src, PixelRows dst)
 {
-    quint16 sums[4 * (SoftenChunk + 2)];
-    for (int y = 1; y < src.height - 1; ++y) {
-        for (int x0 = 1; x0 < src.width - 1; x0 += SoftenChunk) {
-            const int x1 = std::min(x0 + SoftenChunk, src.width - 1);
-            columnSumsAvx2(src.row(y - 1), src.row(y), src.row(y + 1), x0 - 1, x1 + 1, sums);
-            softenChunkAvx2(sums, x1 - x0, dst.row(y) + x0);
+    for (int y = 1; y < src.height - 1; y += SoftenRows) {
+        const int rows = std::min(SoftenRows, src.height - 1 - y);
+        int x0 = 1;
+        while (x0 < src.width - 1) {
+            // The last chunk takes the rest when fewer than eight would be left.
+            int x1 = std::min(x0 + SoftenChunk, src.width - 1);
+            if (src.width - 1 - x1 < 8)
+                x1 = src.width - 1;
+            softenChunkAvx2(src, dst, y, rows, x0, x1);
+            x0 = x1;
         }
     }
 }
@@ -191,7 +244,8 @@ void softenPortable(ConstPixelRows src, PixelRows dst)
 void soften(ConstPixelRows src, PixelRows dst)
 {
 #if TESSARA_AVX2_PATHS
-    if (VectorUnits::avx2()) {
+    // Narrower pictures take the SSE2 path: the chunks here are eight wide at least.
+    if (VectorUnits::avx2() && src.width >= 10) {
         PixelRowsCopy::frame(src, dst, 1);
         softenAvx2(src, dst);
         return;

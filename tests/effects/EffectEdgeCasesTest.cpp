@@ -209,6 +209,7 @@ TEST(EffectArithmetic, integerFormsRoundLikeTheDefinitions)
         const int expected = int(std::nearbyint(sum / 9.0));
         ASSERT_EQ(SoftenArithmetic::meanOfNine(sum), expected) << sum;
         ASSERT_EQ(SoftenArithmetic::meanOfNineByMultiply(sum), expected) << sum;
+        ASSERT_EQ(SoftenArithmetic::meanOfNineByRoundingMultiply(sum), expected) << sum;
     }
     for (int p = 0; p < 256; ++p)
         for (int q = 0; q < 256; ++q) {

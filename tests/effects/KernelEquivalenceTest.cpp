@@ -108,6 +108,32 @@ std::vector<KernelSet> kernelSets()
             32767, -255)));
     sets.push_back(
         convolutionSet("fractional addend", filterOf(1, { 0, 1, 0, 1, -4, 1, 0, 1, 0 }, 1, 0.5)));
+    // Kernels of rank one (a column of weights times a row), with a divisor
+    // whose quotients never tie, one whose halves must round to even, and
+    // sums that can be negative.
+    sets.push_back(convolutionSet("5x5 binomial/255",
+        filterOf(2,
+            { 1, 4, 6, 4, 1, 4, 16, 24, 16, 4, 6, 24, 36, 24, 6, 4, 16, 24, 16, 4, 1, 4, 6, 4, 1 },
+            255, 1)));
+    sets.push_back(convolutionSet("3x3 ones/7", filterOf(1, { 1, 1, 1, 1, 1, 1, 1, 1, 1 }, 7, 3)));
+    sets.push_back(convolutionSet("5x5 ones/25",
+        filterOf(2, { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 },
+            25, 0)));
+    sets.push_back(
+        convolutionSet("3x3 binomial/16", filterOf(1, { 1, 2, 1, 2, 4, 2, 1, 2, 1 }, 16, 0)));
+    sets.push_back(convolutionSet("5x5 rank one with zeros/3",
+        filterOf(2,
+            { 0, 0, 0, 0, 0, 3, 0, -6, 3, 0, -6, 0, 12, -6, 0, 3, 0, -6, 3, 0, 0, 0, 0, 0, 0 }, 3,
+            0)));
+    // Whole, non-negative sums of a kernel of higher rank, by an odd divisor
+    // and by none.
+    sets.push_back(
+        convolutionSet("3x3 mixed/17", filterOf(1, { 1, 2, 1, 2, 5, 2, 1, 2, 3 }, 17, 2)));
+    // A divisor whose 16-bit quotient runs one high for a few sums (51054 of
+    // them, met on a uniform 254), which the vector path must correct.
+    sets.push_back(convolutionSet(
+        "3x3 centre-heavy/203", filterOf(1, { 1, 1, 1, 1, 193, 1, 1, 1, 1 }, 203, 0)));
+    sets.push_back(convolutionSet("3x3 cross/1", filterOf(1, { 0, 1, 0, 1, 1, 1, 0, 1, 0 }, 1, 0)));
     return sets;
 }
 
@@ -123,6 +149,22 @@ QImage extremeImage(int width, int height, quint32 seed)
                 p |= ((row[x] >> shift) & 0x80 ? 0xFFu : 0u) << shift;
             row[x] = p;
         }
+    }
+    return image;
+}
+
+// Row 1 against the row above, one column to the left: the pairs an emboss
+// or sharpen combines run through every pair of components.
+QImage everyPairImage()
+{
+    const int pairs = 256 * 256;
+    QImage image = noiseImage(pairs + 2, 3, 5);
+    auto *above = reinterpret_cast<quint32 *>(image.scanLine(0));
+    auto *row = reinterpret_cast<quint32 *>(image.scanLine(1));
+    for (int i = 0; i < pairs; ++i) {
+        const int low = i & 0xFF, high = i >> 8;
+        row[i + 1] = qRgb(low, high, low);
+        above[i] = qRgb(high ^ 0x55, low, high);
     }
     return image;
 }
@@ -160,8 +202,14 @@ TEST_P(KernelEquivalence, matchesReferenceOnEverySmallSize)
         expectSame(extremeImage(s.width(), s.height(), seed++), size + " black and white");
         expectSame(uniformImage(s.width(), s.height(), 0xFF6B2C9E), size + " uniform");
         expectSame(uniformImage(s.width(), s.height(), 0xFFFFFFFF), size + " white");
+        expectSame(uniformImage(s.width(), s.height(), 0xFFFEFEFE), size + " near white");
         expectSame(uniformImage(s.width(), s.height(), 0xFF000000), size + " black");
     }
+}
+
+TEST_P(KernelEquivalence, matchesReferenceOnEveryComponentPair)
+{
+    expectSame(everyPairImage(), QStringLiteral("every pair"));
 }
 
 TEST_P(KernelEquivalence, matchesReferenceOnTheLargestCanvas)
