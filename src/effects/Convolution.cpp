@@ -317,15 +317,6 @@ TESSARA_AVX2 __m256i componentsAvx2(
     return _mm256_packs_epi32(first, second);
 }
 
-// Eight opaque pixels from the 16-bit components of pixels 0 .. 3 and 4 .. 7:
-// the pack interleaves the halves and the permute puts the pixels in order.
-TESSARA_AVX2 __m256i opaquePixelsAvx2(__m256i first, __m256i second)
-{
-    const __m256i packed = _mm256_packus_epi16(first, second);
-    return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
-        _mm256_set1_epi32(int(OpaqueAlpha)));
-}
-
 // Eight pixels from the 16-bit sums of pixels 0 .. 3 and 4 .. 7, by the
 // general mapping.
 class FloatPixelsAvx2
@@ -339,7 +330,7 @@ public:
 
     TESSARA_AVX2 __m256i operator()(__m256i first, __m256i second) const
     {
-        return opaquePixelsAvx2(componentsAvx2(first, m_lowest16, m_base, m_map),
+        return RowStores::opaquePixelsAvx2(componentsAvx2(first, m_lowest16, m_base, m_map),
             componentsAvx2(second, m_lowest16, m_base, m_map));
     }
 
@@ -383,7 +374,7 @@ public:
 
     TESSARA_AVX2 __m256i operator()(__m256i first, __m256i second) const
     {
-        return opaquePixelsAvx2(components(first), components(second));
+        return RowStores::opaquePixelsAvx2(components(first), components(second));
     }
 
 private:

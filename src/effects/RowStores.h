@@ -1,5 +1,6 @@
 #pragma once
 
+#include "effects/PixelRows.h"
 #include "effects/VectorUnits.h"
 
 #include <QtGlobal>
@@ -56,6 +57,16 @@ TESSARA_AVX2 void writeAvx2(quint32 *out, int from, int to, Eight eight, One one
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + x), eight(x));
     if (x < to)
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + to - 8), eight(to - 8));
+}
+
+// Eight opaque pixels from the 16-bit components (saturated to bytes) of
+// pixels 0 .. 3 and 4 .. 7: the pack interleaves the halves and the permute
+// puts the pixels back in order.
+TESSARA_AVX2 inline __m256i opaquePixelsAvx2(__m256i first, __m256i second)
+{
+    const __m256i packed = _mm256_packus_epi16(first, second);
+    return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
+        _mm256_set1_epi32(int(OpaqueAlpha)));
 }
 
 // Asks for the line at `p` ahead of writing it, so the write finds it in the

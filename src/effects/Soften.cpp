@@ -119,11 +119,8 @@ TESSARA_AVX2 __m256i softenedEightAvx2(const quint16 *sums)
     // Outputs 0 .. 3 and 4 .. 7, each the sum of three columns.
     const __m256i first = _mm256_add_epi16(_mm256_add_epi16(at(0), at(4)), at(8));
     const __m256i second = _mm256_add_epi16(_mm256_add_epi16(at(16), at(20)), at(24));
-    // The pack interleaves the halves; the permute puts the pixels back in order.
-    const __m256i packed = _mm256_packus_epi16(
+    return RowStores::opaquePixelsAvx2(
         _mm256_mulhrs_epi16(first, ninth), _mm256_mulhrs_epi16(second, ninth));
-    return _mm256_or_si256(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0)),
-        _mm256_set1_epi32(int(OpaqueAlpha)));
 }
 
 // The column sums of `rows` rows over `columns` columns from x, four at a time

@@ -28,11 +28,17 @@ struct ArcHost : FakeToolHost
 };
 
 // Radius from (cx, cy) to (rx, ry), then a sweep to (ex, ey); pixels.
-void drawArc(Pointer &p, double cx, double cy, double rx, double ry, double ex, double ey)
+// The first drag of every arc tool: from the centre out to the radius.
+void dragRadius(Pointer &p, double cx, double cy, double rx, double ry)
 {
     p.press(cx, cy);
     p.move(rx, ry);
     p.release(rx, ry);
+}
+
+void drawArc(Pointer &p, double cx, double cy, double rx, double ry, double ex, double ey)
+{
+    dragRadius(p, cx, cy, rx, ry);
     p.press(ex, ey);
     p.move(ex, ey);
     p.release(ex, ey);
@@ -79,9 +85,7 @@ TEST(ArcTools, SweepReadOutIsClockwiseFromTheRadius)
         ArcHost host(ToolCode::Arc);
         CanvasTools tools(host);
         Pointer p(tools);
-        p.press(100, 100);
-        p.move(c.rx, c.ry);
-        p.release(c.rx, c.ry);
+        dragRadius(p, 100, 100, c.rx, c.ry);
         p.press(c.ex, c.ey);
         p.move(c.ex, c.ey);
         EXPECT_EQ(host.labelC, c.shown);
@@ -195,9 +199,7 @@ TEST(ArcTools, PreviewShowsTheMovingRadius)
     ArcHost host(ToolCode::Arc);
     CanvasTools tools(host);
     Pointer p(tools);
-    p.press(100, 100);
-    p.move(100, 60);
-    p.release(100, 60);
+    dragRadius(p, 100, 100, 100, 60);
     p.press(140, 100);
     p.move(140, 100);
     ASSERT_TRUE(host.band.isVisible());
@@ -245,9 +247,7 @@ TEST(ArcTools, SwitchingAmongTheArcToolsKeepsTheRadius)
     ArcHost host(ToolCode::Arc);
     CanvasTools tools(host);
     Pointer p(tools);
-    p.press(100, 100);
-    p.move(100, 60);
-    p.release(100, 60);
+    dragRadius(p, 100, 100, 100, 60);
     host.hTool = ToolCode::Sector;
     p.press(140, 100);
     p.move(140, 100);
