@@ -74,8 +74,12 @@ void FloatingSelection::reselect(const QRectF &rect, const PictureSurface &canva
 void FloatingSelection::place(const QImage &pixels, double left, double top)
 {
     update([&] {
-        m_picture.resizePixels(std::max(1, pixels.width()), std::max(1, pixels.height()));
-        m_picture.setImage(pixels.convertToFormat(QImage::Format_RGB32));
+        // The picture takes the pixels as they are, shared: sizing it first
+        // would fill a picture as large only to throw it away.
+        if (PictureSurface::sizeIsAllowed(pixels.width(), pixels.height()))
+            m_picture.setImage(pixels);
+        else
+            m_picture.resizePixels(1, 1);
         m_rect = QRectF(
             left, top, Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height()));
         if (!m_pictureShown && !m_shape2Visible)

@@ -9,11 +9,11 @@
 #include <optional>
 #include <vector>
 
+#include "base/VectorUnits.h"
 #include "effects/FilterFactors.h"
 #include "effects/RowStores.h"
 #include "effects/ShortDivision.h"
 #include "effects/Soften.h"
-#include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

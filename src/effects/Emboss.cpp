@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "base/VectorUnits.h"
 #include "effects/RowStores.h"
-#include "effects/VectorUnits.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "effects/VectorUnits.h"
+#include "base/VectorUnits.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

@@ -1,8 +1,8 @@
 #include "effects/Oil.h"
 
 #include "base/RoundHalfEven.h"
+#include "base/VectorUnits.h"
 #include "effects/OilRandom.h"
-#include "effects/VectorUnits.h"
 
 #include <vector>
 

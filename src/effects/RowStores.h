@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/VectorUnits.h"
 #include "effects/PixelRows.h"
-#include "effects/VectorUnits.h"
 
 #include <QtGlobal>
 

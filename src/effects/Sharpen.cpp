@@ -4,8 +4,8 @@
 
 #include <QColor>
 
+#include "base/VectorUnits.h"
 #include "effects/RowStores.h"
-#include "effects/VectorUnits.h"
 
 namespace {
 

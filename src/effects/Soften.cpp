@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/VectorUnits.h"
 #include "effects/RowStores.h"
-#include "effects/VectorUnits.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

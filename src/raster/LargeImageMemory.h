@@ -2,8 +2,9 @@
 
 #include <QImage>
 
-// Memory for images of hundreds of megabytes written once from end to end,
-// such as the scale tool's enlarged canvas.
+// Memory for images of many megabytes written once from end to end: the
+// scale tool's enlarged canvas, and the canvas a whole-canvas paint rewrites
+// while the history keeps the old one.
 //
 // Fresh memory costs the kernel a fault and a zero fill per page before the
 // first write, which for the enlarged canvas takes longer than writing it. So

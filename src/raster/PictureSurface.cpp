@@ -1,5 +1,7 @@
 #include "raster/PictureSurface.h"
 
+#include "raster/LargeImageMemory.h"
+
 #include "base/Twips.h"
 #include "raster/FigureRasterizer.h"
 #include "raster/FillPattern.h"
@@ -444,7 +446,9 @@ void PictureSurface::PaintPicture(const QImage &source, double dx, double dy, do
 template <typename PaintRow>
 QImage PictureSurface::paintedCopy(int firstRow, int rowCount, PaintRow paintRow) const
 {
-    QImage out(m_image.size(), m_image.format());
+    QImage out = m_image.format() == QImage::Format_RGB32
+        ? LargeImageMemory::freshImage(m_image.width(), m_image.height())
+        : QImage(m_image.size(), m_image.format());
     if (out.isNull())
         return out;
     out.setDotsPerMeterX(m_image.dotsPerMeterX());

@@ -1,5 +1,7 @@
 #include "raster/RasterOp.h"
 
+#include "base/VectorUnits.h"
+
 namespace RasterOp {
 
 namespace {
@@ -45,7 +47,13 @@ BlitOperation BlitOperation::make(quint32 code, ColourValue pattern)
     return op;
 }
 
-void blitRow(
+namespace {
+
+// The loops below are plain code the compiler vectorises: at the baseline
+// that is SSE2, and compiled again for AVX2 they do eight pixels a step,
+// which matters because at SSE2 width the arithmetic, not the memory, bounds
+// a whole-canvas paint.
+[[gnu::always_inline]] inline void applyInPlace(
     quint32 *__restrict dst, const quint32 *__restrict src, int count, const BlitOperation &op)
 {
     const BlitOperation o = op;
@@ -53,17 +61,51 @@ void blitRow(
         dst[i] = o.apply(src[i], dst[i]);
 }
 
+// `src` may be `dst` (a picture put down over its own pixels); only `out`
+// is written.
+[[gnu::always_inline]] inline void applyInto(quint32 *__restrict out, const quint32 *src,
+    const quint32 *dst, int count, const BlitOperation &op)
+{
+    const BlitOperation o = op;
+    for (int i = 0; i < count; ++i)
+        out[i] = o.apply(src[i], dst[i]);
+}
+
+#if TESSARA_AVX2_PATHS
+TESSARA_AVX2 void applyInPlaceAvx2(
+    quint32 *__restrict dst, const quint32 *__restrict src, int count, const BlitOperation &op)
+{
+    applyInPlace(dst, src, count, op);
+}
+
+TESSARA_AVX2 void applyIntoAvx2(quint32 *__restrict out, const quint32 *src, const quint32 *dst,
+    int count, const BlitOperation &op)
+{
+    applyInto(out, src, dst, count, op);
+}
+#endif
+
+}
+
+void blitRow(quint32 *dst, const quint32 *src, int count, const BlitOperation &op)
+{
+#if TESSARA_AVX2_PATHS
+    if (VectorUnits::avx2())
+        return applyInPlaceAvx2(dst, src, count, op);
+#endif
+    applyInPlace(dst, src, count, op);
+}
+
 void blitRowInto(
     quint32 *out, const quint32 *src, const quint32 *dst, int count, const BlitOperation &op)
 {
-    if (out == dst) {
-        blitRow(out, src, count, op);
-        return;
-    }
-    const BlitOperation o = op;
-    quint32 *__restrict o_out = out;
-    for (int i = 0; i < count; ++i)
-        o_out[i] = o.apply(src[i], dst[i]);
+    if (out == dst)
+        return blitRow(out, src, count, op);
+#if TESSARA_AVX2_PATHS
+    if (VectorUnits::avx2())
+        return applyIntoAvx2(out, src, dst, count, op);
+#endif
+    applyInto(out, src, dst, count, op);
 }
 
 void blitRowGathered(quint32 *__restrict dst, const quint32 *__restrict src,

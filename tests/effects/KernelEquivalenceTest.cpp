@@ -1,5 +1,6 @@
 // Every fast effect kernel gives the same pixels as its plain reference, bit
 // for bit, on pictures of awkward sizes and contents.
+#include "base/VectorUnits.h"
 #include "effects/Convolution.h"
 #include "effects/Emboss.h"
 #include "effects/Flip.h"
@@ -7,7 +8,6 @@
 #include "effects/OilRandom.h"
 #include "effects/Sharpen.h"
 #include "effects/Soften.h"
-#include "effects/VectorUnits.h"
 #include "support/SurfaceTestUtil.h"
 
 #include <gtest/gtest.h>

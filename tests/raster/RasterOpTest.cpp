@@ -1,8 +1,11 @@
 // The raster operations against their truth tables, bit by bit.
 #include "raster/RasterOp.h"
 
+#include "base/VectorUnits.h"
+
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -112,4 +115,42 @@ TEST(RasterOp, RowKernelsMatchThePixelFormula)
     auto straight = dst;
     RasterOp::blitRow(straight.data(), src.data(), int(src.size()), op);
     EXPECT_EQ(straight, expected) << "the straight row copy and the gathered copy agree";
+}
+
+// The row loops run eight pixels a step with AVX2 and four without: every
+// code, rows of every length around those steps at odd starts, painting in
+// place, into another row, and over the row's own pixels.
+TEST(RasterOp, RowLoopsMatchThePixelFormulaWithAndWithoutAvx2)
+{
+    QRandomGenerator rng(11);
+    std::vector<quint32> src(64), dst(64);
+    for (size_t i = 0; i < src.size(); ++i) {
+        src[i] = randomPixel(rng);
+        dst[i] = randomPixel(rng);
+    }
+    const auto check = [&](const RasterOp::BlitOperation &op, int start, int count) {
+        const quint32 *s = src.data() + start;
+        const quint32 *d = dst.data() + start;
+        std::vector<quint32> inPlace(d, d + count), into(size_t(count) + 1, 7);
+        std::vector<quint32> own(static_cast<size_t>(count));
+        RasterOp::blitRow(inPlace.data(), s, count, op);
+        RasterOp::blitRowInto(into.data(), s, d, count, op);
+        RasterOp::blitRowInto(own.data(), d, d, count, op);
+        for (int i = 0; i < count; ++i) {
+            ASSERT_EQ(inPlace[size_t(i)], op.apply(s[i], d[i])) << start << "+" << i;
+            ASSERT_EQ(into[size_t(i)], inPlace[size_t(i)]) << start << "+" << i;
+            ASSERT_EQ(own[size_t(i)], op.apply(d[i], d[i])) << start << "+" << i;
+        }
+        ASSERT_EQ(into[size_t(count)], 7u) << "nothing written past the row";
+    };
+    for (const bool avx2 : { true, false }) {
+        std::optional<VectorUnits::WithoutAvx2> narrower;
+        if (!avx2)
+            narrower.emplace();
+        for (int code = 0; code < 256; ++code) {
+            const auto op = RasterOp::BlitOperation::make(quint32(code) << 16 | 0x0001, 0x5A3CC3);
+            for (int count = 0; count <= 40; ++count)
+                check(op, (code + count) % 3, count);
+        }
+    }
 }

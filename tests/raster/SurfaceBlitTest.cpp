@@ -1,6 +1,8 @@
 // PaintPicture: same-size, stretched, shrunk, mirrored and clipped copies.
 #include "support/SurfaceTestUtil.h"
 
+#include "raster/LargeImageMemory.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,11 +110,12 @@ TEST(PaintPicture, OperationsCombineWithTheDestination)
 
 // A surface whose pixels are shared (an undo step or a selection holds them)
 // paints into a fresh image row by row: the result equals painting in place,
-// and the other holder keeps the pixels it had.
+// and the other holder keeps the pixels it had. A canvas-sized surface gets
+// its fresh image from reused memory, left dirty here, so every pixel of it
+// must be written.
 TEST(PaintPicture, SharedPixelsPaintLikeUnsharedOnes)
 {
     const QImage src = noiseImage(23, 17, 3);
-    const QImage dst = noiseImage(40, 30, 4);
     struct Case
     {
         const char *name;
@@ -126,18 +129,22 @@ TEST(PaintPicture, SharedPixelsPaintLikeUnsharedOnes)
         { "stretched", px(1), px(2), px(37), px(9), RasterOp::SRCAND },
         { "mirrored", px(30), px(25), px(-20), px(-15), RasterOp::SRCCOPY },
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        PictureSurface inPlace(40, 30);
-        inPlace.setImage(dst);
-        inPlace.setImage(inPlace.Image().copy()); // held by nobody else
-        PictureSurface shared(40, 30);
-        shared.setImage(dst);
-        const QImage holder = shared.Image();
-        for (PictureSurface *s : { &inPlace, &shared })
-            s->PaintPicture(src, c.x, c.y, c.w, c.h, 0, 0, px(23), px(17), c.op);
-        EXPECT_EQ(shared.Image(), inPlace.Image());
-        EXPECT_EQ(holder, dst);
+    for (const QSize size : { QSize(40, 30), QSize(1600, 1400) }) {
+        const QImage dst = noiseImage(size.width(), size.height(), 4);
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " on " + std::to_string(size.width()));
+            LargeImageMemory::freshImage(size.width(), size.height()).fill(0x12345678);
+            PictureSurface inPlace(size.width(), size.height());
+            inPlace.setImage(dst);
+            inPlace.setImage(inPlace.Image().copy()); // held by nobody else
+            PictureSurface shared(size.width(), size.height());
+            shared.setImage(dst);
+            const QImage holder = shared.Image();
+            for (PictureSurface *s : { &inPlace, &shared })
+                s->PaintPicture(src, c.x, c.y, c.w, c.h, 0, 0, px(23), px(17), c.op);
+            EXPECT_EQ(shared.Image(), inPlace.Image());
+            EXPECT_EQ(holder, dst);
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "effects/VectorUnits.h"
+#include "base/VectorUnits.h"
 
 namespace VectorUnits {
 

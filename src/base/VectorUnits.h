@@ -1,9 +1,10 @@
 #pragma once
 
-// Which vector instructions the effect kernels use. Every kernel has a plain
-// path; SSE2 is part of every x86-64 processor and used whenever the compiler
-// targets it; AVX2 (twice as wide) is used when the processor has it, which is
-// asked once at run time, so one build runs everywhere.
+// Which vector instructions the pixel loops (raster operations, effect
+// kernels) use. Every loop has a plain path; SSE2 is part of every x86-64
+// processor and used whenever the compiler targets it; AVX2 (twice as wide) is
+// used when the processor has it, which is asked once at run time, so one
+// build runs everywhere.
 // Functions with AVX2 code are compiled for it one by one; the rest of the
 // program stays at the baseline instruction set.
 #if defined(__x86_64__) && defined(__GNUC__)
