@@ -48,7 +48,7 @@ void BM_CommitSelectionColdMemory(benchmark::State &state)
     workspace.SetPasteMode(RasterOp::SRCINVERT);
     for (auto _ : state) {
         state.PauseTiming();
-        LargeImageMemory::releaseSpare();
+        LargeImageMemory::releaseSpares();
         workspace.EditSelectAll();
         state.ResumeTiming();
         workspace.commitSelection(*document);
@@ -108,7 +108,7 @@ void scaleBoth(benchmark::State &state, bool timeEnlarging, bool coldMemory)
         timeEnlarging ? state.PauseTiming() : state.ResumeTiming();
         document.scalePicture();
         if (coldMemory)
-            LargeImageMemory::releaseSpare();
+            LargeImageMemory::releaseSpares();
         if (timeEnlarging)
             state.ResumeTiming();
     }

@@ -1,7 +1,9 @@
 #include "raster/LargeImageMemory.h"
 
+#include <array>
 #include <cstdlib>
 #include <mutex>
+#include <utility>
 
 #include <sys/mman.h>
 
@@ -16,21 +18,42 @@ struct Block
 };
 
 std::mutex spareLock;
-Block spare;
+// Oldest first. A few sizes are kept (a canvas rewritten by a paste and the
+// scale tool's enlargement of it), so one does not push the other out. Plain
+// data, so an image let go while the program exits still finds it intact.
+constexpr size_t MaxSpares = 3;
+std::array<Block, MaxSpares> spares;
+size_t spareCount = 0;
 
-// The spare serves a request of at most its own size and at least half of
-// it, so a small image does not pin a huge block.
+// A spare serves a request of at most its own size and at least half of it,
+// so a small image does not pin a huge block.
 bool fits(const Block &block, size_t bytes)
 {
-    return block.memory && bytes <= block.bytes && bytes * 2 >= block.bytes;
+    return bytes <= block.bytes && bytes * 2 >= block.bytes;
+}
+
+// Takes spare `index` out of the list (the lock is held).
+Block removeSpare(size_t index)
+{
+    const Block block = spares[index];
+    std::move(spares.begin() + index + 1, spares.begin() + spareCount, spares.begin() + index);
+    spares[--spareCount] = Block();
+    return block;
 }
 
 Block takeBlock(size_t bytes)
 {
     {
         const std::lock_guard<std::mutex> hold(spareLock);
-        if (fits(spare, bytes))
-            return std::exchange(spare, Block());
+        // The smallest spare that fits.
+        size_t best = spareCount;
+        for (size_t i = 0; i < spareCount; ++i) {
+            if (fits(spares[i], bytes)
+                && (best == spareCount || spares[i].bytes < spares[best].bytes))
+                best = i;
+        }
+        if (best < spareCount)
+            return removeSpare(best);
     }
     Block block { std::aligned_alloc(HugePage, bytes), bytes };
 #ifdef MADV_HUGEPAGE
@@ -40,23 +63,22 @@ Block takeBlock(size_t bytes)
     return block;
 }
 
-// QImage's cleanup: the block becomes the spare unless one is kept already.
+// QImage's cleanup: the block becomes the newest spare, and the oldest goes
+// when there are too many.
 void giveBack(void *info)
 {
     auto *block = static_cast<Block *>(info);
-    bool kept = false;
+#ifdef MADV_FREE
+    madvise(block->memory, block->bytes, MADV_FREE);
+#endif
+    Block dropped;
     {
         const std::lock_guard<std::mutex> hold(spareLock);
-        if (!spare.memory) {
-#ifdef MADV_FREE
-            madvise(block->memory, block->bytes, MADV_FREE);
-#endif
-            spare = *block;
-            kept = true;
-        }
+        if (spareCount == MaxSpares)
+            dropped = removeSpare(0);
+        spares[spareCount++] = *block;
     }
-    if (!kept)
-        std::free(block->memory);
+    std::free(dropped.memory);
     delete block;
 }
 
@@ -78,16 +100,25 @@ QImage freshImage(int width, int height)
         QImage::Format_RGB32, giveBack, new Block(block));
 }
 
-void releaseSpare()
+void releaseSpares()
 {
-    const std::lock_guard<std::mutex> hold(spareLock);
-    std::free(std::exchange(spare, Block()).memory);
+    std::array<Block, MaxSpares> released;
+    {
+        const std::lock_guard<std::mutex> hold(spareLock);
+        released = std::exchange(spares, {});
+        spareCount = 0;
+    }
+    for (const Block &block : released)
+        std::free(block.memory);
 }
 
 size_t spareBytes()
 {
     const std::lock_guard<std::mutex> hold(spareLock);
-    return spare.bytes;
+    size_t bytes = 0;
+    for (size_t i = 0; i < spareCount; ++i)
+        bytes += spares[i].bytes;
+    return bytes;
 }
 
 }

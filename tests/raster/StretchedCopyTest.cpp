@@ -55,7 +55,7 @@ TEST(StretchedCopy, ALargeImageInItsOwnBufferIsRightAndStaysDrawable)
 // about its size is written into it and is right all the same.
 TEST(StretchedCopy, TheNextLargeImageReusesTheSpareMemory)
 {
-    LargeImageMemory::releaseSpare();
+    LargeImageMemory::releaseSpares();
     const QImage first = noiseImage(700, 500, 24);
     const QImage second = noiseImage(700, 500, 25);
     const uchar *memory = nullptr;
@@ -68,5 +68,5 @@ TEST(StretchedCopy, TheNextLargeImageReusesTheSpareMemory)
     EXPECT_EQ(enlarged.constBits(), memory);
     EXPECT_EQ(LargeImageMemory::spareBytes(), 0u);
     EXPECT_EQ(stretchedCopy(enlarged, 700, 500), second);
-    LargeImageMemory::releaseSpare();
+    LargeImageMemory::releaseSpares();
 }
