@@ -7,11 +7,12 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 
 // Answers the message boxes a test provokes: while it lives it polls for the
 // active modal message box and clicks the next of the given buttons, keeping
-// each box's title and text. It dies with the test, so it cannot answer a box
-// of a later test.
+// each box's title and text, and lets the test look at each box first
+// (`onBox`). It dies with the test, so it cannot answer a box of a later test.
 class ModalAnswer
 {
 public:
@@ -26,6 +27,8 @@ public:
     QStringList titles;
     QStringList texts;
     QStringList names;
+    // Called with each box just before it is answered.
+    std::function<void(QMessageBox &)> onBox;
 
 private:
     void answer()
@@ -36,6 +39,8 @@ private:
         titles << box->windowTitle();
         texts << box->text();
         names << box->objectName();
+        if (onBox)
+            onBox(*box);
         QAbstractButton *button = box->button(m_buttons.front());
         m_buttons.pop_front();
         if (button)

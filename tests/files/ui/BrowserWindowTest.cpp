@@ -139,12 +139,9 @@ TEST_F(BrowserWindowTest, AMountThatCannotBeReadSaysSoUntilCancelled)
     const QString before = browser->folder();
     ModalAnswer answers({ QMessageBox::Retry, QMessageBox::Cancel });
     bool topmostDuringBox = true;
-    QTimer peek;
-    QObject::connect(&peek, &QTimer::timeout, [&] {
-        if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            topmostDuringBox = browser->windowFlags() & Qt::WindowStaysOnTopHint;
-    });
-    peek.start(1);
+    answers.onBox = [&](QMessageBox &) {
+        topmostDuringBox = browser->windowFlags() & Qt::WindowStaysOnTopHint;
+    };
     child<QComboBox>("Drive1")->setCurrentIndex(1);
     settle();
     ASSERT_EQ(answers.texts.size(), 2);

@@ -49,13 +49,10 @@ TEST_F(FileCommandsWindowTest, AMissingFileAsksRetryOrCancelInChinese)
     FileDialogAnswer open({ path("gone.jpg") });
     ModalAnswer cancel({ QMessageBox::Cancel });
     QStringList buttonTexts;
-    QTimer peek;
-    QObject::connect(&peek, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            for (QAbstractButton *button : box->buttons())
-                buttonTexts << button->text();
-    });
-    peek.start(1);
+    cancel.onBox = [&](QMessageBox &box) {
+        for (QAbstractButton *button : box.buttons())
+            buttonTexts << button->text();
+    };
     run("mnuFileOpen");
     ASSERT_EQ(cancel.names.size(), 1);
     EXPECT_EQ(cancel.names[0], "FileNotFound");
