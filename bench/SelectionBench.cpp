@@ -18,15 +18,23 @@ void BM_Memcpy(benchmark::State &state)
     memcpyCanvas(state);
 }
 
+// A new document of `workspace` with a 2402 x 2002 canvas of noise, pasting
+// with `op`.
+Document *noiseDocument(Workspace &workspace, quint32 op)
+{
+    Document *document = workspace.NewPicture();
+    document->Picture1().resizePixels(2402, 2002);
+    document->Picture1().setImage(noiseImage(2402, 2002, 3));
+    workspace.SetPasteMode(op);
+    return document;
+}
+
 // Select all, then the commit: the undo snapshot of the whole canvas and the
 // paint with the paste mode.
 void BM_CommitSelection(benchmark::State &state, quint32 op)
 {
     Workspace workspace;
-    Document *document = workspace.NewPicture();
-    document->Picture1().resizePixels(2402, 2002);
-    document->Picture1().setImage(noiseImage(2402, 2002, 3));
-    workspace.SetPasteMode(op);
+    Document *document = noiseDocument(workspace, op);
     for (auto _ : state) {
         state.PauseTiming();
         document->history().packHeldSnapshots();
@@ -42,10 +50,7 @@ void BM_CommitSelection(benchmark::State &state, quint32 op)
 void BM_CommitSelectionColdMemory(benchmark::State &state)
 {
     Workspace workspace;
-    Document *document = workspace.NewPicture();
-    document->Picture1().resizePixels(2402, 2002);
-    document->Picture1().setImage(noiseImage(2402, 2002, 3));
-    workspace.SetPasteMode(RasterOp::SRCINVERT);
+    Document *document = noiseDocument(workspace, RasterOp::SRCINVERT);
     for (auto _ : state) {
         state.PauseTiming();
         LargeImageMemory::releaseSpares();
@@ -73,10 +78,7 @@ void BM_StampSelection(benchmark::State &state, quint32 op)
 void BM_PackHeldStep(benchmark::State &state)
 {
     Workspace workspace;
-    Document *document = workspace.NewPicture();
-    document->Picture1().resizePixels(2402, 2002);
-    document->Picture1().setImage(noiseImage(2402, 2002, 3));
-    workspace.SetPasteMode(RasterOp::SRCINVERT);
+    Document *document = noiseDocument(workspace, RasterOp::SRCINVERT);
     for (auto _ : state) {
         state.PauseTiming();
         workspace.EditSelectAll();
