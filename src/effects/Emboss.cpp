@@ -6,26 +6,9 @@
 
 #include <algorithm>
 
-#include "base/VectorUnits.h"
-#include "effects/RowStores.h"
+#include "effects/UpperLeftPairs.h"
 
 namespace {
-
-quint32 embossedPixel(quint32 p, quint32 q)
-{
-    quint32 pixel = OpaqueAlpha;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int v = int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF) + 128;
-        pixel |= quint32(std::clamp(v, 0, 255)) << shift;
-    }
-    return pixel;
-}
-
-void embossRowPortable(const quint32 *above, const quint32 *row, int from, int to, quint32 *out)
-{
-    for (int x = from; x < to; ++x)
-        out[x] = embossedPixel(row[x], above[x - 1]);
-}
 
 // Row 0 and column 0 are all an emboss leaves.
 void copyUntouched(ConstPixelRows src, PixelRows dst)
@@ -37,87 +20,54 @@ void copyUntouched(ConstPixelRows src, PixelRows dst)
     }
 }
 
-// p - q + 128 clamped, on bytes: of the two saturated differences one is
-// zero, so 128 plus the first (saturating at 255) minus the second (at 0)
-// is the clamped value in both cases.
-#ifdef __SSE2__
-
-__m128i embossedSse2(__m128i p, __m128i q)
+// p - q + 128 clamped. On bytes: of the two saturated differences one is
+// zero, so 128 plus the first (saturating at 255) minus the second (at 0) is
+// the clamped value in both cases.
+struct Embossed
 {
-    const __m128i grey = _mm_set1_epi8(char(0x80));
-    const __m128i raised = _mm_adds_epu8(grey, _mm_subs_epu8(p, q));
-    return _mm_or_si128(
-        _mm_subs_epu8(raised, _mm_subs_epu8(q, p)), _mm_set1_epi32(int(OpaqueAlpha)));
-}
-
-void embossSse2(ConstPixelRows src, PixelRows dst)
-{
-    for (int y = 1; y < src.height; ++y) {
-        const quint32 *row = src.row(y);
-        const quint32 *above = src.row(y - 1);
-        RowStores::writeSse2(
-            dst.row(y), 1, src.width,
-            [=](int x) {
-                return embossedSse2(_mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x)),
-                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1)));
-            },
-            [=](int x) { return embossedPixel(row[x], above[x - 1]); });
+    static quint32 one(quint32 p, quint32 q)
+    {
+        quint32 pixel = OpaqueAlpha;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int v = int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF) + 128;
+            pixel |= quint32(std::clamp(v, 0, 255)) << shift;
+        }
+        return pixel;
     }
-}
 
+#ifdef __SSE2__
+    static __m128i four(__m128i p, __m128i q)
+    {
+        const __m128i grey = _mm_set1_epi8(char(0x80));
+        const __m128i raised = _mm_adds_epu8(grey, _mm_subs_epu8(p, q));
+        return _mm_or_si128(
+            _mm_subs_epu8(raised, _mm_subs_epu8(q, p)), _mm_set1_epi32(int(OpaqueAlpha)));
+    }
 #endif
 
 #if TESSARA_AVX2_PATHS
-
-TESSARA_AVX2 __m256i embossedAvx2(__m256i p, __m256i q)
-{
-    const __m256i grey = _mm256_set1_epi8(char(0x80));
-    const __m256i raised = _mm256_adds_epu8(grey, _mm256_subs_epu8(p, q));
-    return _mm256_or_si256(
-        _mm256_subs_epu8(raised, _mm256_subs_epu8(q, p)), _mm256_set1_epi32(int(OpaqueAlpha)));
-}
-
-TESSARA_AVX2 void embossAvx2(ConstPixelRows src, PixelRows dst)
-{
-    for (int y = 1; y < src.height; ++y) {
-        const quint32 *row = src.row(y);
-        const quint32 *above = src.row(y - 1);
-        RowStores::writeAvx2(
-            dst.row(y), 1, src.width,
-            [=](int x) TESSARA_AVX2 {
-                return embossedAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(row + x)),
-                    _mm256_loadu_si256(reinterpret_cast<const __m256i *>(above + x - 1)));
-            },
-            [=](int x) { return embossedPixel(row[x], above[x - 1]); });
+    static TESSARA_AVX2 __m256i eight(__m256i p, __m256i q)
+    {
+        const __m256i grey = _mm256_set1_epi8(char(0x80));
+        const __m256i raised = _mm256_adds_epu8(grey, _mm256_subs_epu8(p, q));
+        return _mm256_or_si256(
+            _mm256_subs_epu8(raised, _mm256_subs_epu8(q, p)), _mm256_set1_epi32(int(OpaqueAlpha)));
     }
-}
-
 #endif
+};
 
 }
 
 void embossPortable(ConstPixelRows src, PixelRows dst)
 {
     copyUntouched(src, dst);
-    for (int y = 1; y < src.height; ++y)
-        embossRowPortable(src.row(y - 1), src.row(y), 1, src.width, dst.row(y));
+    UpperLeftPairs::portable<Embossed>(src, dst, src.height, src.width);
 }
 
 void emboss(ConstPixelRows src, PixelRows dst)
 {
-#if TESSARA_AVX2_PATHS
-    if (VectorUnits::avx2()) {
-        copyUntouched(src, dst);
-        embossAvx2(src, dst);
-        return;
-    }
-#endif
-#ifdef __SSE2__
     copyUntouched(src, dst);
-    embossSse2(src, dst);
-#else
-    embossPortable(src, dst);
-#endif
+    UpperLeftPairs::apply<Embossed>(src, dst, src.height, src.width);
 }
 
 void embossReference(ConstPixelRows src, PixelRows dst)

@@ -4,118 +4,70 @@
 
 #include <QColor>
 
-#include "base/VectorUnits.h"
-#include "effects/RowStores.h"
+#include "effects/UpperLeftPairs.h"
 
 namespace {
 
-quint32 sharpenedPixel(quint32 p, quint32 q)
+// p + (p - q) / 2, per component. On bytes: of the saturated differences
+// d = p - q and e = q - p one is zero. The value is p + d / 2 or p - e / 2:
+// with b = p + floor(d / 2) - ceil(e / 2), it is b when |p - q| is even and
+// b + 1/2 when odd, which rounds to b + (b & 1). Saturating b at 0 and 255
+// keeps the clamp: a b below 0 means a value of at most -1/2, which becomes 0
+// with the saturated b even; a b above 255 becomes 255 with any correction
+// saturating.
+struct Sharpened
 {
-    quint32 pixel = OpaqueAlpha;
-    for (int shift = 0; shift < 24; shift += 8)
-        pixel |= quint32(SharpenArithmetic::sharpened(
-                     int((p >> shift) & 0xFF), int((q >> shift) & 0xFF)))
-            << shift;
-    return pixel;
-}
-
-void sharpenRowPortable(const quint32 *above, const quint32 *row, int from, int to, quint32 *out)
-{
-    for (int x = from; x < to; ++x)
-        out[x] = sharpenedPixel(row[x], above[x - 1]);
-}
-
-// The same on bytes. Of the saturated differences d = p - q and e = q - p one
-// is zero. The value is p + d / 2 or p - e / 2: with b = p + floor(d / 2) -
-// ceil(e / 2), it is b when |p - q| is even and b + 1/2 when odd, which rounds
-// to b + (b & 1). Saturating b at 0 and 255 keeps the clamp: a b below 0 means
-// a value of at most -1/2, which becomes 0 with the saturated b even; a b
-// above 255 becomes 255 with any correction saturating.
-#ifdef __SSE2__
-
-__m128i sharpenedSse2(__m128i p, __m128i q)
-{
-    const __m128i one = _mm_set1_epi8(1);
-    const __m128i d = _mm_subs_epu8(p, q);
-    const __m128i e = _mm_subs_epu8(q, p);
-    const __m128i halfD = _mm_and_si128(_mm_srli_epi16(d, 1), _mm_set1_epi8(0x7F));
-    const __m128i b = _mm_subs_epu8(_mm_adds_epu8(p, halfD), _mm_avg_epu8(e, _mm_setzero_si128()));
-    const __m128i odd = _mm_and_si128(_mm_and_si128(_mm_or_si128(d, e), b), one);
-    return _mm_or_si128(_mm_adds_epu8(b, odd), _mm_set1_epi32(int(OpaqueAlpha)));
-}
-
-void sharpenSse2(ConstPixelRows src, PixelRows dst)
-{
-    for (int y = 1; y < src.height - 1; ++y) {
-        const quint32 *row = src.row(y);
-        const quint32 *above = src.row(y - 1);
-        RowStores::writeSse2(
-            dst.row(y), 1, src.width - 1,
-            [=](int x) {
-                return sharpenedSse2(_mm_loadu_si128(reinterpret_cast<const __m128i *>(row + x)),
-                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(above + x - 1)));
-            },
-            [=](int x) { return sharpenedPixel(row[x], above[x - 1]); });
+    static quint32 one(quint32 p, quint32 q)
+    {
+        quint32 pixel = OpaqueAlpha;
+        for (int shift = 0; shift < 24; shift += 8)
+            pixel |= quint32(SharpenArithmetic::sharpened(
+                         int((p >> shift) & 0xFF), int((q >> shift) & 0xFF)))
+                << shift;
+        return pixel;
     }
-}
 
+#ifdef __SSE2__
+    static __m128i four(__m128i p, __m128i q)
+    {
+        const __m128i one = _mm_set1_epi8(1);
+        const __m128i d = _mm_subs_epu8(p, q);
+        const __m128i e = _mm_subs_epu8(q, p);
+        const __m128i halfD = _mm_and_si128(_mm_srli_epi16(d, 1), _mm_set1_epi8(0x7F));
+        const __m128i b
+            = _mm_subs_epu8(_mm_adds_epu8(p, halfD), _mm_avg_epu8(e, _mm_setzero_si128()));
+        const __m128i odd = _mm_and_si128(_mm_and_si128(_mm_or_si128(d, e), b), one);
+        return _mm_or_si128(_mm_adds_epu8(b, odd), _mm_set1_epi32(int(OpaqueAlpha)));
+    }
 #endif
 
 #if TESSARA_AVX2_PATHS
-
-TESSARA_AVX2 __m256i sharpenedAvx2(__m256i p, __m256i q)
-{
-    const __m256i one = _mm256_set1_epi8(1);
-    const __m256i d = _mm256_subs_epu8(p, q);
-    const __m256i e = _mm256_subs_epu8(q, p);
-    const __m256i halfD = _mm256_and_si256(_mm256_srli_epi16(d, 1), _mm256_set1_epi8(0x7F));
-    const __m256i b
-        = _mm256_subs_epu8(_mm256_adds_epu8(p, halfD), _mm256_avg_epu8(e, _mm256_setzero_si256()));
-    const __m256i odd = _mm256_and_si256(_mm256_and_si256(_mm256_or_si256(d, e), b), one);
-    return _mm256_or_si256(_mm256_adds_epu8(b, odd), _mm256_set1_epi32(int(OpaqueAlpha)));
-}
-
-TESSARA_AVX2 void sharpenAvx2(ConstPixelRows src, PixelRows dst)
-{
-    for (int y = 1; y < src.height - 1; ++y) {
-        const quint32 *row = src.row(y);
-        const quint32 *above = src.row(y - 1);
-        RowStores::writeAvx2(
-            dst.row(y), 1, src.width - 1,
-            [=](int x) TESSARA_AVX2 {
-                return sharpenedAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(row + x)),
-                    _mm256_loadu_si256(reinterpret_cast<const __m256i *>(above + x - 1)));
-            },
-            [=](int x) { return sharpenedPixel(row[x], above[x - 1]); });
+    static TESSARA_AVX2 __m256i eight(__m256i p, __m256i q)
+    {
+        const __m256i one = _mm256_set1_epi8(1);
+        const __m256i d = _mm256_subs_epu8(p, q);
+        const __m256i e = _mm256_subs_epu8(q, p);
+        const __m256i halfD = _mm256_and_si256(_mm256_srli_epi16(d, 1), _mm256_set1_epi8(0x7F));
+        const __m256i b = _mm256_subs_epu8(
+            _mm256_adds_epu8(p, halfD), _mm256_avg_epu8(e, _mm256_setzero_si256()));
+        const __m256i odd = _mm256_and_si256(_mm256_and_si256(_mm256_or_si256(d, e), b), one);
+        return _mm256_or_si256(_mm256_adds_epu8(b, odd), _mm256_set1_epi32(int(OpaqueAlpha)));
     }
-}
-
 #endif
+};
 
 }
 
 void sharpenPortable(ConstPixelRows src, PixelRows dst)
 {
     PixelRowsCopy::frame(src, dst, 1);
-    for (int y = 1; y < src.height - 1; ++y)
-        sharpenRowPortable(src.row(y - 1), src.row(y), 1, src.width - 1, dst.row(y));
+    UpperLeftPairs::portable<Sharpened>(src, dst, src.height - 1, src.width - 1);
 }
 
 void sharpen(ConstPixelRows src, PixelRows dst)
 {
-#if TESSARA_AVX2_PATHS
-    if (VectorUnits::avx2()) {
-        PixelRowsCopy::frame(src, dst, 1);
-        sharpenAvx2(src, dst);
-        return;
-    }
-#endif
-#ifdef __SSE2__
     PixelRowsCopy::frame(src, dst, 1);
-    sharpenSse2(src, dst);
-#else
-    sharpenPortable(src, dst);
-#endif
+    UpperLeftPairs::apply<Sharpened>(src, dst, src.height - 1, src.width - 1);
 }
 
 void sharpenReference(ConstPixelRows src, PixelRows dst)
